@@ -1,0 +1,7 @@
+#include "CboBusinessObject.h"
+
+CboBusinessObject::CboBusinessObject()
+    : QObject(nullptr)
+{ }
+
+CboBusinessObject::~CboBusinessObject() = default;

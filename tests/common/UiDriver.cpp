@@ -1,0 +1,97 @@
+#include "UiDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace
+{
+// Polls every few milliseconds until p_fnFind gives a widget, then calls
+// p_fnHandler with it once.
+void Poll(std::function<QWidget*()> p_fnFind, std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs,
+          const char* p_szWhat)
+{
+    auto* pqtTimer = new QTimer(qApp);
+    auto pqetClock = std::make_shared<QElapsedTimer>();
+    pqetClock->start();
+    QObject::connect(pqtTimer, &QTimer::timeout, pqtTimer, [=]() {
+        if (QWidget* pqwFound = p_fnFind()) {
+            pqtTimer->stop();
+            pqtTimer->deleteLater();
+            p_fnHandler(pqwFound);
+        } else if (pqetClock->elapsed() > p_iTimeoutMs) {
+            std::fprintf(stderr, "UiDriver: no %s appeared within %d ms\n", p_szWhat, p_iTimeoutMs);
+            pqtTimer->stop();
+            pqtTimer->deleteLater();
+        }
+    });
+    pqtTimer->start(5);
+}
+}
+
+void UiDriver::OnNextModal(std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs)
+{
+    QPointer<QWidget> qpBefore = QApplication::activeModalWidget();
+    Poll(
+        [qpBefore]() -> QWidget* {
+            QWidget* pqwModal = QApplication::activeModalWidget();
+            return pqwModal && pqwModal != qpBefore && pqwModal->isVisible() ? pqwModal : nullptr;
+        },
+        std::move(p_fnHandler), p_iTimeoutMs, "modal widget");
+}
+
+void UiDriver::OnNextPopup(std::function<void(QMenu*)> p_fnHandler, int p_iTimeoutMs)
+{
+    Poll([]() -> QWidget* { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+         [p_fnHandler](QWidget* p_pqwPopup) { p_fnHandler(static_cast<QMenu*>(p_pqwPopup)); }, p_iTimeoutMs,
+         "popup menu");
+}
+
+std::shared_ptr<UiDriver::SeenBox> UiDriver::CloseNextMessageBox(int p_iTimeoutMs)
+{
+    auto pSeen = std::make_shared<SeenBox>();
+    OnNextModal(
+        [pSeen](QWidget* p_pqwModal) {
+            auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
+            if (!pqmbBox) {
+                std::fprintf(stderr, "UiDriver: the modal widget is a %s, not a message box\n",
+                             p_pqwModal->metaObject()->className());
+                return;
+            }
+            pSeen->m_bShown = true;
+            pSeen->m_qstrCaption = pqmbBox->windowTitle();
+            pSeen->m_qstrText = pqmbBox->text();
+            pSeen->m_iButtons = pqmbBox->buttons().size();
+            QAbstractButton* pqabButton = pqmbBox->defaultButton();
+            if (!pqabButton)
+                pqabButton = pqmbBox->escapeButton();
+            if (pqabButton)
+                pqabButton->click();
+            else
+                pqmbBox->reject();
+        },
+        p_iTimeoutMs);
+    return pSeen;
+}
+
+bool UiDriver::TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText)
+{
+    const QList<QAction*> qlActions = p_pqmMenu->actions();
+    for (QAction* pqaAction : qlActions) {
+        if (QString(pqaAction->text()).remove(QLatin1Char('&')) == p_qstrText) {
+            // Chosen as a person would, so that QMenu::exec returns it.
+            p_pqmMenu->setActiveAction(pqaAction);
+            QTest::keyClick(p_pqmMenu, Qt::Key_Return);
+            return true;
+        }
+    }
+    return false;
+}

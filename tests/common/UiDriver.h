@@ -1,0 +1,38 @@
+#ifndef UIDRIVER_H
+#define UIDRIVER_H
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QWidget;
+
+// Drives the modal dialogs, message boxes and popup menus that a test
+// provokes. Each call arms a timer that polls for the next such widget and
+// hands it to the handler; call it before the code that opens the widget.
+namespace UiDriver
+{
+// The first modal widget that is not already on screen when called.
+void OnNextModal(std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs = 10000);
+// The first popup menu that opens.
+void OnNextPopup(std::function<void(QMenu*)> p_fnHandler, int p_iTimeoutMs = 10000);
+
+// What a message box showed before the driver closed it.
+struct SeenBox
+{
+    bool m_bShown = false;
+    QString m_qstrCaption;
+    QString m_qstrText;
+    int m_iButtons = 0;
+};
+// Closes the next message box with its default (or escape) button and
+// records what it showed.
+std::shared_ptr<SeenBox> CloseNextMessageBox(int p_iTimeoutMs = 10000);
+
+// Triggers the popup's entry with that text (menu text with '&' removed).
+bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText);
+}
+
+#endif

@@ -1,0 +1,160 @@
+#include "CivIconView.h"
+
+#include <QDropEvent>
+#include <QKeyEvent>
+
+CivIconView::CivIconView(QWidget* parent)
+    : QListWidget(parent)
+{
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Free);
+    setWordWrap(true);
+    // Flow positions start off the corner, so (0, 0) can stand for "placed
+    // by the view".
+    setSpacing(5);
+    setIconSize(QSize(32, 32));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // A double-click emits itemDoubleClicked and itemActivated; only the
+    // first one counts, Return is handled in keyPressEvent.
+    connect(this, &QListWidget::itemDoubleClicked, this, &CivIconView::doubleClicked);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& p_qpPos) {
+        Q_EMIT rightButtonPressed(itemAt(p_qpPos), viewport()->mapToGlobal(p_qpPos));
+    });
+}
+
+CivIconView::~CivIconView() = default;
+
+QPoint CivIconView::ItemPos(QListWidgetItem* p_pqiviItem) const
+{
+    return rectForIndex(indexFromItem(p_pqiviItem)).topLeft();
+}
+
+void CivIconView::MoveItem(QListWidgetItem* p_pqiviItem, const QPoint& p_qpPos)
+{
+    if (!p_pqiviItem || p_pqiviItem->listWidget() != this)
+        return;
+    // Applied by the next layout: placing items one by one would lay the
+    // whole view out again for each of them.
+    m_qhPositions.insert(p_pqiviItem, p_qpPos);
+    scheduleDelayedItemsLayout();
+}
+
+void CivIconView::SetRenameEnabled(QListWidgetItem* p_pqiviItem, bool p_bEnabled)
+{
+    if (!p_pqiviItem)
+        return;
+    p_pqiviItem->setFlags(p_bEnabled ? p_pqiviItem->flags() | Qt::ItemIsEditable
+                                     : p_pqiviItem->flags() & ~Qt::ItemIsEditable);
+}
+
+void CivIconView::RenameItem(QListWidgetItem* p_pqiviItem)
+{
+    if (p_pqiviItem && (p_pqiviItem->flags() & Qt::ItemIsEditable))
+        editItem(p_pqiviItem);
+}
+
+void CivIconView::setAutoArrange(bool p_bAutoArrange)
+{
+    setResizeMode(p_bAutoArrange ? QListView::Adjust : QListView::Fixed);
+}
+
+void CivIconView::setWordWrapIconText(bool p_bWrap)
+{
+    setWordWrap(p_bWrap);
+}
+
+void CivIconView::setArrangement(int p_iArrangement)
+{
+    setFlow(p_iArrangement == 0 ? QListView::LeftToRight : QListView::TopToBottom);
+}
+
+void CivIconView::setSorting(bool p_bSort, bool p_bAscending)
+{
+    setSortingEnabled(p_bSort);
+    if (p_bSort)
+        sortItems(p_bAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void CivIconView::setGridX(int p_iGridX)
+{
+    m_iGridX = p_iGridX;
+    ApplyGrid();
+}
+
+void CivIconView::setGridY(int p_iGridY)
+{
+    m_iGridY = p_iGridY;
+    ApplyGrid();
+}
+
+void CivIconView::ApplyGrid()
+{
+    // An unset side leaves the size invalid, and the view sizes items itself.
+    setGridSize(QSize(m_iGridX, m_iGridY));
+}
+
+void CivIconView::doItemsLayout()
+{
+    // The base layout forgets every position given to an item: put the
+    // remembered ones back.
+    QListWidget::doItemsLayout();
+    for (auto it = m_qhPositions.cbegin(); it != m_qhPositions.cend(); ++it)
+        setPositionForIndex(it.value(), indexFromItem(it.key()));
+}
+
+void CivIconView::reset()
+{
+    m_qhPositions.clear();
+    QListWidget::reset();
+}
+
+bool CivIconView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool bEditing = QListWidget::edit(index, trigger, event);
+    if (bEditing)
+        m_qpmiRenamed = index;
+    return bEditing;
+}
+
+void CivIconView::commitData(QWidget* editor)
+{
+    QListWidgetItem* pqiviItem = itemFromIndex(m_qpmiRenamed);
+    const QString qstrOld = pqiviItem ? pqiviItem->text() : QString();
+    QListWidget::commitData(editor);
+    if (pqiviItem && pqiviItem->text() != qstrOld)
+        Q_EMIT itemRenamed(pqiviItem, pqiviItem->text());
+}
+
+void CivIconView::keyPressEvent(QKeyEvent* event)
+{
+    const bool bReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (bReturn && state() != QAbstractItemView::EditingState && currentItem()) {
+        Q_EMIT returnPressed(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void CivIconView::dropEvent(QDropEvent* event)
+{
+    QListWidget::dropEvent(event);
+    // Items dragged within the view stay where the user put them.
+    if (event->source() == this) {
+        const QList<QListWidgetItem*> qlMoved = selectedItems();
+        for (QListWidgetItem* pqiviItem : qlMoved)
+            m_qhPositions.insert(pqiviItem, ItemPos(pqiviItem));
+    }
+}
+
+void CivIconView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    if (!m_qhPositions.isEmpty()) {
+        for (int iRow = start; iRow <= end; ++iRow)
+            m_qhPositions.remove(item(iRow));
+    }
+    QListWidget::rowsAboutToBeRemoved(parent, start, end);
+}

@@ -1,0 +1,15 @@
+#ifndef BUILTINPIXMAPS_P_H
+#define BUILTINPIXMAPS_P_H
+
+#include <QPixmap>
+
+class QString;
+
+namespace BuiltinPixmaps
+{
+// The library's own picture for one of the standard workspace picture files
+// ("directory.bmp", "up.bmp"); an empty picture for any other name.
+QPixmap ForWorkspaceFile(const QString& p_qstrFileName);
+}
+
+#endif

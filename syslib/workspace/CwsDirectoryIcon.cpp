@@ -1,0 +1,113 @@
+#include "CwsDirectoryIcon.h"
+
+#include "CivIconView.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <algorithm>
+
+CwsDirectoryIcon::CwsDirectoryIcon(CivIconView* p_pqivView, QString p_qstrName, CwsDirectoryIcon* p_pcwsParent,
+                                   int p_iX, int p_iY, int p_iDepth)
+    : CwsIcon(p_pqivView, std::move(p_qstrName), QString(), QStringLiteral("directory.bmp"), IconDirectory, p_iX, p_iY,
+              p_iDepth, p_pcwsParent)
+    , m_pqlChildren(new QList<CwsIcon*>)
+{
+    if (GetName() != QLatin1String("root")) {
+        AddChild(
+            new CwsIcon(p_pqivView, QStringLiteral(".."), QString(), QStringLiteral("up.bmp"), IconUp, 0, 0, 0, this),
+            true);
+    }
+}
+
+CwsDirectoryIcon::~CwsDirectoryIcon()
+{
+    DeleteItem();
+    qDeleteAll(*m_pqlChildren);
+    delete m_pqlChildren;
+}
+
+void CwsDirectoryIcon::ShowDirectory()
+{
+    if (GetParent())
+        GetParent()->HideDirectory();
+    if (m_pqlChildren->isEmpty())
+        return;
+    HideDirectory();
+
+    // Ascending depth; equal depths keep their list order, and a gap in the
+    // values hides nobody.
+    QList<CwsIcon*> qlOrder = *m_pqlChildren;
+    std::stable_sort(qlOrder.begin(), qlOrder.end(),
+                     [](const CwsIcon* a, const CwsIcon* b) { return a->GetDepth() < b->GetDepth(); });
+    for (CwsIcon* pcwsChild : std::as_const(qlOrder))
+        pcwsChild->Show();
+}
+
+void CwsDirectoryIcon::HideDirectory()
+{
+    // The view re-flows its items after each removal: read every position
+    // before the first item goes.
+    for (CwsIcon* pcwsChild : std::as_const(*m_pqlChildren))
+        pcwsChild->RecordPosition();
+    for (CwsIcon* pcwsChild : std::as_const(*m_pqlChildren))
+        pcwsChild->DeleteItem();
+}
+
+bool CwsDirectoryIcon::AddChild(CwsIcon* p_pcwsIcon, bool p_bQuiet)
+{
+    const QString qstrName = p_pcwsIcon->GetName();
+    for (const CwsIcon* pcwsChild : std::as_const(*m_pqlChildren)) {
+        if (pcwsChild->GetName() == qstrName)
+            return false;
+    }
+    m_pqlChildren->append(p_pcwsIcon);
+    if (!p_bQuiet)
+        ShowDirectory();
+    return true;
+}
+
+void CwsDirectoryIcon::RemoveChild(CwsIcon* p_pcwsIcon, bool p_bForce)
+{
+    if (!m_pqlChildren->contains(p_pcwsIcon))
+        return;
+    const EIconType eType = p_pcwsIcon->GetType();
+    if (!p_bForce && (eType == IconSystem || eType == IconUp)) {
+        QMessageBox::information(
+            GetView(), QCoreApplication::translate("CwsDirectoryIcon", "Fehler"),
+            QCoreApplication::translate("CwsDirectoryIcon",
+                                        "Dies ist ein Programm Icon, diese können Sie nicht löschen\n"));
+        return;
+    }
+    m_pqlChildren->removeOne(p_pcwsIcon);
+    delete p_pcwsIcon;
+}
+
+void CwsDirectoryIcon::RemoveChild(QString p_qstrName, bool p_bForce)
+{
+    const auto it = std::find_if(m_pqlChildren->cbegin(), m_pqlChildren->cend(),
+                                 [&](const CwsIcon* p_pcwsChild) { return p_pcwsChild->GetName() == p_qstrName; });
+    if (it != m_pqlChildren->cend())
+        RemoveChild(*it, p_bForce);
+}
+
+CwsIcon* CwsDirectoryIcon::GetWsIcon(QListWidgetItem* p_pqiviItem) const
+{
+    if (!p_pqiviItem)
+        return nullptr;
+    for (CwsIcon* pcwsChild : std::as_const(*m_pqlChildren)) {
+        if (pcwsChild->GetIcon() == p_pqiviItem)
+            return pcwsChild;
+    }
+    return nullptr;
+}
+
+QList<CwsIcon*>* CwsDirectoryIcon::GetChildrenList()
+{
+    return m_pqlChildren;
+}
+
+int CwsDirectoryIcon::GetChildCount() const
+{
+    return m_pqlChildren->size();
+}

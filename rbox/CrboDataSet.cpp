@@ -1,0 +1,46 @@
+#include "CrboDataSet.h"
+
+#include <utility>
+
+CrboDataSet::CrboDataSet(int p_iId)
+    : m_iId(p_iId)
+{ }
+
+int CrboDataSet::GetId() const
+{
+    return m_iId;
+}
+
+CrboDataSetItem* CrboDataSet::GetItem(QString p_qstrName)
+{
+    // A data set holds a handful of items: a scan beats a hash. The engine
+    // names items with its column names, so one shared text is found by
+    // its address before its characters are compared.
+    for (CrboDataSetItem& item : m_qlItems) {
+        if (item.m_qstrName.constData() == p_qstrName.constData())
+            return &item;
+    }
+    for (CrboDataSetItem& item : m_qlItems) {
+        if (item.m_qstrName == p_qstrName)
+            return &item;
+    }
+    return nullptr;
+}
+
+int CrboDataSet::GetItemCount() const
+{
+    return m_qlItems.size();
+}
+
+void CrboDataSet::SetItem(QString p_qstrName, QString p_qstrValue)
+{
+    if (CrboDataSetItem* pItem = GetItem(p_qstrName))
+        pItem->SetString(std::move(p_qstrValue));
+    else
+        m_qlItems.append(CrboDataSetItem(std::move(p_qstrName), std::move(p_qstrValue)));
+}
+
+void CrboDataSet::Reserve(int p_iItems)
+{
+    m_qlItems.reserve(p_iItems);
+}

@@ -1,0 +1,32 @@
+#ifndef CRBODATASET_H
+#define CRBODATASET_H
+
+#include "CrboDataSetItem.h"
+#include "rbox_export.h"
+
+#include <QList>
+#include <QString>
+
+// One record of a table: the items it holds, looked up by column name. A
+// column that the data set has no value for has no item.
+class RBOX_EXPORT CrboDataSet
+{
+public:
+    explicit CrboDataSet(int p_iId);
+
+    int GetId() const;
+    // The item of that column, or null. The pointer stays valid until an
+    // item is added to this data set.
+    CrboDataSetItem* GetItem(QString p_qstrName);
+    int GetItemCount() const;
+    // Stores the value under that column, replacing an earlier one.
+    void SetItem(QString p_qstrName, QString p_qstrValue);
+    // Makes room for that many items.
+    void Reserve(int p_iItems);
+
+private:
+    int m_iId;
+    QList<CrboDataSetItem> m_qlItems;
+};
+
+#endif

@@ -1,0 +1,25 @@
+#ifndef CRBODATASETITEM_H
+#define CRBODATASETITEM_H
+
+#include "rbox_export.h"
+
+#include <QString>
+
+// One named value of a data set; every value travels as text.
+class RBOX_EXPORT CrboDataSetItem
+{
+public:
+    CrboDataSetItem(QString p_qstrName, QString p_qstrValue);
+
+    QString GetName() const;
+    QString GetString() const;
+    void SetString(QString p_qstrValue);
+
+private:
+    friend class CrboDataSet;
+
+    QString m_qstrName;
+    QString m_qstrValue;
+};
+
+#endif

@@ -1,0 +1,63 @@
+#ifndef RBOXFILE_P_H
+#define RBOXFILE_P_H
+
+#include "CrboDataSet.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <map>
+
+struct RboxColumn
+{
+    QString m_qstrName;
+    int m_iType;
+};
+
+struct RboxTable
+{
+    // Position of the column of that name, or -1. Callers usually name
+    // columns with the very text they declared them with, which is found by
+    // its address without hashing.
+    int ColumnOf(const QString& p_qstrName) const
+    {
+        for (int i = 0; i < m_qlColumns.size(); ++i) {
+            if (m_qlColumns[i].m_qstrName.constData() == p_qstrName.constData())
+                return i;
+        }
+        return m_qhColumnIndex.value(p_qstrName, -1);
+    }
+
+    QList<RboxColumn> m_qlColumns;
+    QHash<QString, int> m_qhColumnIndex;
+    // A deque keeps the data sets in place as more are added.
+    std::deque<CrboDataSet> m_dqDataSets;
+};
+
+using RboxTables = std::map<int, RboxTable>;
+
+// The engine's file format, an SQLite database:
+//   PRAGMA application_id  0x52424F58 ("RBOX")
+//   PRAGMA user_version    1, the schema version
+//   rbox_tables(tbl, datasets)               each table and its number of data sets
+//   rbox_columns(tbl, position, name, type)  declared columns, position from 1
+//   "rbox_data_<tbl>"(id, c1, c2, ...)      one row a data set, id from 0 in
+//                                            creation order; column cN holds
+//                                            the value of declared column N,
+//                                            NULL where the data set has none
+namespace RboxFile
+{
+constexpr int ApplicationId = 0x52424F58;
+constexpr int SchemaVersion = 1;
+
+// Reads the whole file; false (and no tables) unless it is a complete file
+// of this schema version.
+bool Read(const QString& p_qstrFileName, RboxTables& p_tables);
+// Writes the tables into a new file beside the given one and renames it over
+// it. False if the file was not replaced.
+bool Write(const QString& p_qstrFileName, const RboxTables& p_tables);
+}
+
+#endif

@@ -316,6 +316,7 @@ private Q_SLOTS:
             }
             return pid;
         };
+        waitpid(saveInChild("first-"), nullptr, 0);
         QElapsedTimer clock;
         clock.start();
         waitpid(saveInChild("first-"), nullptr, 0);
@@ -327,7 +328,7 @@ private Q_SLOTS:
             const QString qstrNewPrefix = QString("round%1-").arg(iRound);
             const pid_t pid = saveInChild(qstrNewPrefix);
             // Most kills fall late, where the file is written.
-            QTest::qSleep(iFullRunMs / 2 + random.bounded(iFullRunMs * 3 / 4 + 1));
+            QTest::qSleep(iFullRunMs * 2 / 5 + random.bounded(iFullRunMs * 9 / 10 + 1));
             kill(pid, SIGKILL);
             waitpid(pid, nullptr, 0);
             iTorn += QFile::exists(Icons() + ".rbox-new") ? 1 : 0;

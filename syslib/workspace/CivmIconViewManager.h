@@ -1,0 +1,54 @@
+#ifndef CIVMICONVIEWMANAGER_H
+#define CIVMICONVIEWMANAGER_H
+
+#include "CivIconView.h"
+#include "torvasyslib_export.h"
+
+class CivcIconViewContainer;
+class CwsDirectoryIcon;
+class CwsIcon;
+class QMenu;
+
+// The workspace widget: shows one folder of the workspace tree kept in
+// directory + "/icons", opens entries and folders on double-click or Return,
+// and offers a context menu to open, create, delete, rename and edit them.
+// Program entries are handed to the host through SystemCall; user entries
+// are run with system(). The tree is saved when the widget is destroyed.
+class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
+{
+    Q_OBJECT
+
+public:
+    CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory);
+    ~CivmIconViewManager() override;
+
+    void ShowDirectory();
+    CwsDirectoryIcon* GetCurrentDirectory();
+    // Adds the node to the current folder and shows it; false if the folder
+    // already has a child of that name (the node then stays with the caller).
+    bool InsertItem(CwsIcon* p_pcwsIcon);
+    void RemoveItem(CwsIcon* p_pcwsIcon);
+    void RemoveAllItems();
+    void ResetView();
+
+Q_SIGNALS:
+    void SystemCall(QString p_qstrFunction);
+
+protected Q_SLOTS:
+    virtual void RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIcon, const QPoint& p_pqpPos);
+    virtual void DoubleClickedSlot(QListWidgetItem* p_pqiviIcon);
+    virtual void IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QString& p_qstrName);
+
+private:
+    void FillView();
+    void RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon);
+    void ShowError(const QString& p_qstrText);
+
+    QMenu* m_pqpmRightButtonPopup;
+    QMenu* m_pqpmNoSelectionRightButtonPopup;
+    QString m_qstrDirectory;
+    CivcIconViewContainer* m_pcivcContainer = nullptr;
+    CwsDirectoryIcon* m_pcwsCurrentDirectory = nullptr;
+};
+
+#endif

@@ -1,0 +1,122 @@
+#include "CsfdSimpleFileDialogIf.h"
+
+#include "CivmIconViewManager.h"
+#include "CwsDirectoryIcon.h"
+#include "workspacenames_p.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidgetItem>
+#include <QMessageBox>
+#include <QPushButton>
+
+CsfdSimpleFileDialogIf::CsfdSimpleFileDialogIf(bool p_bEntryMode, QWidget* parent, const char* name, bool modal,
+                                               Qt::WindowFlags fl)
+    : CsfdSimpleFileDialog(parent, name, modal, fl)
+    , m_bEntryMode(p_bEntryMode)
+{
+    if (m_bEntryMode)
+        SetFileDialog();
+    else
+        SetDirectoryDialog();
+}
+
+CsfdSimpleFileDialogIf::~CsfdSimpleFileDialogIf() = default;
+
+void CsfdSimpleFileDialogIf::SetFileDialog()
+{
+    setWindowTitle(tr("Neuer Eintrag anlegen"));
+}
+
+void CsfdSimpleFileDialogIf::SetDirectoryDialog()
+{
+    setWindowTitle(tr("Neuer Ordner"));
+    for (QWidget* pqwWidget : std::initializer_list<QWidget*> {m_pqlFunction, m_pqleFunction, m_pqlIcon,
+                                                               m_pqleIconFilename, qpSearch, qpFileSearch})
+        pqwWidget->hide();
+}
+
+void CsfdSimpleFileDialogIf::FillDialog(CwsIcon* p_pcwsIcon)
+{
+    m_pcwsIcon = p_pcwsIcon;
+    setWindowTitle(tr("Eigenschaften"));
+    m_pqleIconName->setText(p_pcwsIcon->GetName());
+    if (m_bEntryMode) {
+        m_pqleFunction->setText(p_pcwsIcon->GetFunctionality());
+        m_pqleIconFilename->setText(p_pcwsIcon->GetIconFilename());
+    }
+}
+
+void CsfdSimpleFileDialogIf::CancelClickedSlot()
+{
+    hide();
+}
+
+void CsfdSimpleFileDialogIf::OKClickedSlot()
+{
+    auto* pcivmManager = qobject_cast<CivmIconViewManager*>(parentWidget());
+    if (!pcivmManager) {
+        CancelClickedSlot();
+        return;
+    }
+    CwsDirectoryIcon* pcwsFolder = pcivmManager->GetCurrentDirectory();
+
+    QString qstrFunction = m_pqleFunction->text();
+    if (!qstrFunction.contains(QLatin1Char('&')))
+        qstrFunction += QLatin1String(" &");
+    const int iDepth = pcwsFolder->GetChildCount() + (pcwsFolder->GetName() == QLatin1String("root") ? 1 : 0);
+    const QString qstrName = m_pqleIconName->text();
+
+    // A name that would clash is refused; the dialog stays open as typed.
+    const bool bFolder = m_pcwsIcon ? m_pcwsIcon->GetType() == IconDirectory : !m_bEntryMode;
+    const QString qstrRefusal = WorkspaceNames::Refusal(pcwsFolder, m_pcwsIcon, qstrName, bFolder);
+    if (!qstrRefusal.isEmpty()) {
+        QMessageBox::information(this, tr("Fehler"), qstrRefusal);
+        return;
+    }
+
+    if (!m_pcwsIcon) {
+        CwsIcon* pcwsNew = nullptr;
+        if (m_bEntryMode)
+            pcwsNew = new CwsIcon(pcivmManager, qstrName, qstrFunction, m_pqleIconFilename->text(), IconUser, 0, 0,
+                                  iDepth, pcwsFolder);
+        else
+            pcwsNew = new CwsDirectoryIcon(pcivmManager, qstrName, pcwsFolder, 0, 0, iDepth);
+        if (!pcwsFolder->AddChild(pcwsNew, false))
+            delete pcwsNew;
+    } else {
+        m_pcwsIcon->SetName(qstrName);
+        if (m_bEntryMode) {
+            m_pcwsIcon->SetPixmap(m_pqleIconFilename->text());
+            m_pcwsIcon->SetFunctionality(qstrFunction);
+        }
+        // The shown icon follows at once.
+        if (QListWidgetItem* pqiviItem = m_pcwsIcon->GetIcon())
+            pqiviItem->setText(qstrName);
+    }
+    CancelClickedSlot();
+}
+
+namespace
+{
+QString SearchFile(QWidget* p_pqwParent, const char* p_szName, const QString& p_qstrCaption,
+                   const QString& p_qstrFilter)
+{
+    QFileDialog qfdDialog(p_pqwParent, p_qstrCaption, QString(), p_qstrFilter);
+    qfdDialog.setObjectName(p_szName);
+    qfdDialog.setFileMode(QFileDialog::ExistingFile);
+    qfdDialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return qfdDialog.exec() == QDialog::Accepted ? qfdDialog.selectedFiles().value(0) : QString();
+}
+}
+
+void CsfdSimpleFileDialogIf::SearchClickedSlot()
+{
+    m_pqleIconFilename->setText(SearchFile(this, "BMP File Dialog", tr("Icon Datei Namen suchen"), "*.bmp"));
+}
+
+void CsfdSimpleFileDialogIf::FileSearchClickedSlot()
+{
+    m_pqleFunction->setText(SearchFile(this, "File Dialog", tr("Datei Namen suchen"), QString()));
+}

@@ -1,0 +1,45 @@
+#include "workspacenames_p.h"
+
+#include "CwsDirectoryIcon.h"
+
+#include <QCoreApplication>
+
+namespace
+{
+QString Translated(const char* p_szText)
+{
+    return QCoreApplication::translate("CivmIconViewManager", p_szText);
+}
+
+bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, const QString& p_qstrName)
+{
+    for (CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
+        if (pcwsChild->GetType() != IconDirectory)
+            continue;
+        auto* pcwsSubfolder = static_cast<CwsDirectoryIcon*>(pcwsChild);
+        if ((pcwsSubfolder != p_pcwsExcept && pcwsSubfolder->GetName() == p_qstrName)
+            || FolderNamed(pcwsSubfolder, p_pcwsExcept, p_qstrName))
+            return true;
+    }
+    return false;
+}
+}
+
+QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsNode, const QString& p_qstrName,
+                                bool p_bFolder)
+{
+    for (const CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
+        if (pcwsChild != p_pcwsNode && pcwsChild->GetName() == p_qstrName)
+            return Translated("Der Name \"%1\" ist in diesem Ordner schon vergeben.\n").arg(p_qstrName);
+    }
+    if (!p_bFolder)
+        return QString();
+    if (p_qstrName == QLatin1String("root"))
+        return Translated("Der Name \"root\" ist dem obersten Ordner vorbehalten.\n");
+    CwsDirectoryIcon* pcwsRoot = p_pcwsFolder;
+    while (pcwsRoot->GetParent())
+        pcwsRoot = pcwsRoot->GetParent();
+    if (FolderNamed(pcwsRoot, p_pcwsNode, p_qstrName))
+        return Translated("Es gibt schon einen Ordner mit dem Namen \"%1\".\n").arg(p_qstrName);
+    return QString();
+}

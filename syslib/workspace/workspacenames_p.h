@@ -1,0 +1,19 @@
+#ifndef WORKSPACENAMES_P_H
+#define WORKSPACENAMES_P_H
+
+#include <QString>
+
+class CwsDirectoryIcon;
+class CwsIcon;
+
+// Names in the workspace tree: a child's name is unique in its folder, and
+// since the record file links a node to its folder by the folder's name, a
+// folder's name is unique in the whole tree and never "root".
+namespace WorkspaceNames
+{
+// Why p_qstrName cannot be given to p_pcwsNode (null: a new node) in
+// p_pcwsFolder, as the text of a "Fehler" box; empty when it can.
+QString Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsNode, const QString& p_qstrName, bool p_bFolder);
+}
+
+#endif

@@ -1,83 +1,38 @@
 #include "DemoWindow.h"
 
-#include <CivIconView.h>
-#include <CwsDirectoryIcon.h>
+#include <CivmIconViewManager.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
-DemoWindow::DemoWindow(QWidget* parent)
+DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
     : QMainWindow(parent)
-    , m_pcivView(new CivIconView(this))
+    , m_pcivmWorkspace(new CivmIconViewManager(this, p_qstrWorkspace))
 {
-    setWindowTitle(tr("TORVASyslib Demo"));
-    m_pcivView->setAutoArrange(true);
-    m_pcivView->setWordWrapIconText(true);
-    m_pcivView->setArrangement(0);
-    m_pcivView->setSorting(false, true);
-    m_pcivView->setGridX(80);
-    m_pcivView->setGridY(75);
-    setCentralWidget(m_pcivView);
-    connect(m_pcivView, &CivIconView::doubleClicked, this, &DemoWindow::Open);
-    connect(m_pcivView, &CivIconView::returnPressed, this, &DemoWindow::Open);
-
-    BuildSampleWorkspace();
+    setWindowTitle(tr("TORVASyslib Demo – Arbeitsplatz"));
+    setCentralWidget(m_pcivmWorkspace);
+    connect(m_pcivmWorkspace, &CivmIconViewManager::SystemCall, this, &DemoWindow::SystemCallSlot);
+    m_pcivmWorkspace->ShowDirectory();
+    statusBar()->showMessage(tr("Arbeitsplatz: %1").arg(QDir::toNativeSeparators(p_qstrWorkspace)));
     resize(560, 380);
 }
 
-DemoWindow::~DemoWindow()
+void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
 {
-    // The tree's items live in the view: release them while it exists.
-    m_pcwsRoot.reset();
-}
-
-void DemoWindow::BuildSampleWorkspace()
-{
-    m_pcwsRoot = std::make_unique<CwsDirectoryIcon>(m_pcivView, "root", nullptr, 0, 0, 0);
-    CwsDirectoryIcon* pcwsRoot = m_pcwsRoot.get();
-
-    auto* pcwsOffice = new CwsDirectoryIcon(m_pcivView, "Büro", pcwsRoot, 0, 0, 1);
-    pcwsRoot->AddChild(pcwsOffice, true);
-    pcwsOffice->AddChild(new CwsIcon(m_pcivView, "Rechnungen", "xdg-open ~/Rechnungen", ":/pictures/document.png",
-                                     IconUser, 0, 0, 1, pcwsOffice),
-                         true);
-    pcwsOffice->AddChild(
-        new CwsIcon(m_pcivView, "Kunden", "kunden", ":/pictures/people.png", IconSystem, 0, 0, 2, pcwsOffice), true);
-
-    auto* pcwsTools = new CwsDirectoryIcon(m_pcivView, "Werkzeuge", pcwsRoot, 0, 0, 2);
-    pcwsRoot->AddChild(pcwsTools, true);
-    pcwsTools->AddChild(new CwsIcon(m_pcivView, "Terminal", "x-terminal-emulator", ":/pictures/terminal.png", IconUser,
-                                    0, 0, 1, pcwsTools),
-                        true);
-
-    pcwsRoot->AddChild(new CwsIcon(m_pcivView, "Hilfe", "help", ":/pictures/help.png", IconSystem, 0, 0, 3, pcwsRoot),
-                       true);
-    pcwsRoot->AddChild(
-        new CwsIcon(m_pcivView, "Editor", "editor", ":/pictures/editor.png", IconSystem, 0, 0, 4, pcwsRoot), true);
-
-    m_pcwsCurrent = pcwsRoot;
-    m_pcwsCurrent->ShowDirectory();
-}
-
-void DemoWindow::Open(QListWidgetItem* p_pqiviItem)
-{
-    CwsIcon* pcwsIcon = m_pcwsCurrent->GetWsIcon(p_pqiviItem);
-    if (!pcwsIcon)
-        return;
-    switch (pcwsIcon->GetType()) {
-    case IconDirectory:
-        m_pcwsCurrent = static_cast<CwsDirectoryIcon*>(pcwsIcon);
-        m_pcwsCurrent->ShowDirectory();
-        break;
-    case IconUp:
-        m_pcwsCurrent->HideDirectory();
-        m_pcwsCurrent = m_pcwsCurrent->GetParent();
-        m_pcwsCurrent->ShowDirectory();
-        break;
-    case IconSystem:
-    case IconUser:
-        statusBar()->showMessage(tr("Befehl: %1").arg(pcwsIcon->GetFunctionality()), 3000);
-        break;
+    if (p_qstrFunction == QLatin1String("about")) {
+        QMessageBox::about(this, tr("Über die Demo"),
+                           tr("Diese Anwendung zeigt die Bausteine von TORVASyslib.\n\n"
+                              "Ordner öffnen Sie mit einem Doppelklick, das Kontextmenü mit der rechten "
+                              "Maustaste. Der Arbeitsplatz wird beim Schließen gespeichert."));
+    } else if (p_qstrFunction == QLatin1String("quit")) {
+        close();
+    } else {
+        statusBar()->showMessage(tr("Programm \"%1\" gibt es in dieser Demo noch nicht.").arg(p_qstrFunction), 5000);
     }
 }
 
@@ -85,14 +40,29 @@ QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)
 {
     QDir().mkpath(p_qstrFolder);
     QStringList qslSaved;
-    const auto save = [&](const QString& p_qstrName) {
+    const auto save = [&](const QPixmap& p_qpPicture, const QString& p_qstrName) {
         const QString qstrPath = QDir(p_qstrFolder).filePath(p_qstrName + ".png");
-        if (grab().save(qstrPath))
+        if (p_qpPicture.save(qstrPath))
             qslSaved << qstrPath;
     };
-    save("workspace");
-    Open(m_pcivView->item(0));
-    save("workspace-folder");
-    Open(m_pcivView->item(0));
-    return qslSaved.size() == 2 ? qslSaved : QStringList();
+    save(grab(), "workspace");
+
+    // The context menu of the first icon, photographed from the screen
+    // while it is open.
+    QListWidgetItem* pqiviFirst = m_pcivmWorkspace->item(0);
+    const QPoint qpAt
+        = m_pcivmWorkspace->viewport()->mapToGlobal(m_pcivmWorkspace->visualItemRect(pqiviFirst).center());
+    QTimer::singleShot(300, this, [&]() {
+        QWidget* pqwMenu = QApplication::activePopupWidget();
+        const QRect qrArea = pqwMenu ? frameGeometry().united(pqwMenu->geometry()) : frameGeometry();
+        save(screen()->grabWindow(0, qrArea.x(), qrArea.y(), qrArea.width(), qrArea.height()), "workspace-menu");
+        if (pqwMenu)
+            pqwMenu->close();
+    });
+    Q_EMIT m_pcivmWorkspace->rightButtonPressed(pqiviFirst, qpAt);
+
+    Q_EMIT m_pcivmWorkspace->doubleClicked(pqiviFirst);
+    save(grab(), "workspace-folder");
+    Q_EMIT m_pcivmWorkspace->doubleClicked(m_pcivmWorkspace->item(0));
+    return qslSaved.size() == 3 ? qslSaved : QStringList();
 }

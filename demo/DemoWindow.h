@@ -3,33 +3,26 @@
 
 #include <QMainWindow>
 
-#include <memory>
+class CivmIconViewManager;
 
-class CivIconView;
-class CwsDirectoryIcon;
-class QListWidgetItem;
-
-// The demo host application's main window: a workspace of folders and
-// entries in an icon view.
+// The demo host application's main window: the workspace kept in a folder,
+// whose program entries the window answers.
 class DemoWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit DemoWindow(QWidget* parent = nullptr);
-    ~DemoWindow() override;
+    explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
 
-    // Saves pictures of the window into the folder: the workspace, and the
-    // first folder opened. Returns the files saved, empty on failure.
+    // Saves pictures of the window into the folder: the workspace, its
+    // context menu and the first folder opened. Returns the files saved,
+    // empty on failure.
     QStringList SaveScreenshots(const QString& p_qstrFolder);
 
 private:
-    void BuildSampleWorkspace();
-    void Open(QListWidgetItem* p_pqiviItem);
+    void SystemCallSlot(const QString& p_qstrFunction);
 
-    CivIconView* m_pcivView;
-    std::unique_ptr<CwsDirectoryIcon> m_pcwsRoot;
-    CwsDirectoryIcon* m_pcwsCurrent = nullptr;
+    CivmIconViewManager* m_pcivmWorkspace;
 };
 
 #endif

@@ -1,0 +1,97 @@
+#ifndef CSMSESSIONMANAGER_H
+#define CSMSESSIONMANAGER_H
+
+#include "torvasyslib_export.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+// An application's settings: named keys (the "[key]" lines of a plain text
+// file), each an ordered list of name=content entries. Files are read and
+// written in the local 8-bit encoding; an entry is found by its name, the
+// first of that name winning. Copies are independent values.
+class TORVASYSLIB_EXPORT CsmSessionManager
+{
+public:
+    CsmSessionManager();
+    virtual ~CsmSessionManager();
+    CsmSessionManager(const CsmSessionManager&);
+    CsmSessionManager& operator=(const CsmSessionManager&);
+
+    // Replaces the whole content by the file's; false (content unchanged)
+    // when the file is missing or cannot be read.
+    bool Load(QString p_qstrFileName);
+    // SaveAs() the file name set with SetFileName(); false while it is empty.
+    bool Save();
+    // Replaces the file atomically by the whole store, keys in the order in
+    // which they were first read or added; false, with the old file left
+    // whole, when it could not be written.
+    bool SaveAs(QString p_qstrFileName);
+
+    void SetFileName(QString p_qstrFileName);
+    QString GetFileName() const;
+
+    // Adds an empty key unless it exists.
+    void AddKey(QString p_qstrKey);
+    bool IsKey(QString p_qstrKey);
+
+    // Setters change the first entry of that name or append one; false
+    // (nothing changed) when the key does not exist.
+    bool SetString(QString p_qstrKey, QString p_qstrName, QString p_qstrValue);
+    bool SetInteger(QString p_qstrKey, QString p_qstrName, int p_iValue);
+    // Stores the value in thousandths, cut toward zero.
+    bool SetFloat(QString p_qstrKey, QString p_qstrName, float p_fValue);
+
+    // Getters give the default when the key or entry is missing.
+    QString GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault);
+    // 0 for content that is not a 32-bit whole number.
+    int GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault);
+    // The content's leading decimal number divided by 1000.
+    float GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault);
+
+private:
+    // An entry's "name=content" line as a place in m_qbaText.
+    struct Entry
+    {
+        qsizetype m_iLine;
+        int m_iNameLength;
+        int m_iContentLength;
+    };
+    struct Key
+    {
+        QString m_qstrName;
+        std::vector<Entry> m_vEntries;
+        // Open-addressing table of entry positions + 1 (0: free), built on
+        // the first lookup in a long list; each name's first entry only.
+        std::vector<int> m_vIndex;
+    };
+
+    bool SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent);
+    bool GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent);
+    bool SetBytes(const QString& p_qstrKey, const QString& p_qstrName, const QByteArray& p_qbaContent);
+    // The first entry of that name, or null.
+    const Entry* Find(const QString& p_qstrKey, const QString& p_qstrName);
+    int FindEntry(Key& p_key, QByteArrayView p_qbavName);
+    void Index(Key& p_key, int p_iEntry);
+    void Rebuild(Key& p_key);
+    QByteArrayView Name(const Entry& p_entry) const;
+    QByteArrayView Content(const Entry& p_entry) const;
+    QByteArrayView Line(const Entry& p_entry) const;
+    // Appends a "name=content" line; returns where it starts.
+    qsizetype AppendLine(QByteArrayView p_qbavName, QByteArrayView p_qbavContent);
+    // Drops the bytes of replaced contents.
+    void Compact();
+
+    // Every entry line, as the file's bytes: what was read, and behind it
+    // what was set since.
+    QByteArray m_qbaText;
+    qsizetype m_iGarbage = 0;
+    std::vector<Key> m_vKeys;
+    QHash<QString, int> m_qhKeys;
+    QString m_qstrFileName;
+};
+
+#endif

@@ -1,0 +1,23 @@
+#ifndef CCLECURRENCYLINEEDIT_H
+#define CCLECURRENCYLINEEDIT_H
+
+#include "torvasyslib_export.h"
+
+#include <QLineEdit>
+
+// A line edit for amounts of money: it keeps its text a decimal number with
+// "." as the decimal point, cutting an invalid text at its end and turning a
+// "," typed at the end into ".".
+class TORVASYSLIB_EXPORT CcleCurrencyLineEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CcleCurrencyLineEdit(QWidget* parent = nullptr, const char* name = nullptr);
+    ~CcleCurrencyLineEdit() override;
+
+protected Q_SLOTS:
+    virtual void LineEditTextChangedSlot(const QString& p_qstrText);
+};
+
+#endif

@@ -1,13 +1,20 @@
 #include "DemoWindow.h"
 
 #include <CivmIconViewManager.h>
+#include <CpmPrintManager.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTimer>
 
 DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
@@ -31,9 +38,53 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
                               "Maustaste. Der Arbeitsplatz wird beim Schließen gespeichert."));
     } else if (p_qstrFunction == QLatin1String("quit")) {
         close();
+    } else if (p_qstrFunction.startsWith(QLatin1String("print-"))) {
+        Print(p_qstrFunction);
     } else {
         statusBar()->showMessage(tr("Programm \"%1\" gibt es in dieser Demo noch nicht.").arg(p_qstrFunction), 5000);
     }
+}
+
+void DemoWindow::Print(const QString& p_qstrFunction)
+{
+    QFile qfSample(":/sample.html");
+    qfSample.open(QIODevice::ReadOnly);
+    const QString qstrSample = QString::fromUtf8(qfSample.readAll());
+    const QString qstrChosen = tr("Gedruckt, wohin Sie es im Druckdialog bestimmt haben.");
+    QString qstrWhere;
+    if (p_qstrFunction == QLatin1String("print-html-printer")) {
+        // The caller's printer: the default one, or a PDF file when no
+        // printer is installed.
+        QPrinter qpPrinter(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            const QString qstrFile
+                = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("torvasdemo.pdf");
+            QDir().mkpath(QFileInfo(qstrFile).absolutePath());
+            qpPrinter.setOutputFormat(QPrinter::PdfFormat);
+            qpPrinter.setOutputFileName(qstrFile);
+            qstrWhere
+                = tr("Kein Drucker eingerichtet: gedruckt in die Datei %1").arg(QDir::toNativeSeparators(qstrFile));
+        } else {
+            qstrWhere = tr("Gedruckt auf %1").arg(qpPrinter.printerName());
+        }
+        CpmPrintManager::PrintHTML(qstrSample, &qpPrinter, this, 72, 72);
+    } else if (p_qstrFunction == QLatin1String("print-html-dialog")) {
+        CpmPrintManager::PrintHTML(qstrSample, this, 72, 72);
+        qstrWhere = qstrChosen;
+    } else if (p_qstrFunction == QLatin1String("print-html-list")) {
+        CpmPrintManager::PrintHTML(QStringList {qstrSample, "<h1>Zweiter Text</h1><p>Ein eigener Druckauftrag.</p>",
+                                                "<h1>Dritter Text</h1><p>Noch ein Druckauftrag.</p>"},
+                                   72, 72);
+        qstrWhere = qstrChosen
+            + tr(" In eine Datei gedruckt, stehen der zweite und dritte Text in "
+                 "\"…-2.pdf\" und \"…-3.pdf\" daneben.");
+    } else {
+        QTextDocument qtdSample;
+        qtdSample.setHtml(qstrSample);
+        CpmPrintManager::PrintPlain(qtdSample.toPlainText());
+        qstrWhere = qstrChosen;
+    }
+    statusBar()->showMessage(qstrWhere, 10000);
 }
 
 QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)

@@ -21,6 +21,9 @@ public:
 
 private:
     void SystemCallSlot(const QString& p_qstrFunction);
+    // Prints the sample document through one of the print manager's
+    // operations and tells where it went.
+    void Print(const QString& p_qstrFunction);
 
     CivmIconViewManager* m_pcivmWorkspace;
 };

@@ -1,0 +1,267 @@
+#include "HelpWindow.h"
+
+#include "builtinpixmaps_p.h"
+#include "pageloop_p.h"
+#include "stringlistfile_p.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace
+{
+// Menu entry identifiers, each lower than the one before in the whole
+// application: a map iterated in ascending order visits the newest first.
+int NextItemId()
+{
+    static int s_iLastId = -1;
+    return --s_iLastId;
+}
+
+QString MenuText(const QString& p_qstrText)
+{
+    return QString(p_qstrText).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+constexpr int HistoryLimit = 20;
+}
+
+HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const char* name)
+    : QMainWindow(parent, {})
+{
+    setObjectName(name);
+    // Kept in the user's data folder: the root of the file system is not
+    // writable for a user.
+    fileDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(fileDirectory);
+    readHistory();
+    readBookmarks();
+
+    textBrowser = new QTextBrowser(this);
+    textBrowser->setSearchPaths({QStringLiteral("./")});
+    textBrowser->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // While sourceChanged is emitted, source() still names the previous
+    // document: the new location comes with the signal.
+    connect(textBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl& p_qurlSource) {
+        shownSource = p_qurlSource;
+        textChanged();
+    });
+    setCentralWidget(textBrowser);
+    textBrowser->setSource(QUrl(startDocument));
+    connect(textBrowser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this,
+            [this](const QUrl& p_qurlLink) { statusBar()->showMessage(p_qurlLink.toString()); });
+    resize(640, 700);
+
+    BuildMenus();
+    connect(textBrowser, &QTextBrowser::backwardAvailable, this, &HelpWindow::setBackwardAvailable);
+    connect(textBrowser, &QTextBrowser::forwardAvailable, this, &HelpWindow::setForwardAvailable);
+    BuildToolBar();
+    textBrowser->setFocus();
+}
+
+HelpWindow::~HelpWindow()
+{
+    SaveEntries(historyEntries, historyItems, fileDirectory + QLatin1String("/.history"));
+    SaveEntries(bookmarkEntries, bookmarkItems, fileDirectory + QLatin1String("/.bookmarks"));
+}
+
+void HelpWindow::BuildMenus()
+{
+    QMenu* pqmFile = new QMenu(tr("&Datei"), this);
+    pqmFile->addAction(tr("&Öffnen"), QKeySequence(Qt::ALT | Qt::Key_O), this, &HelpWindow::openFile);
+    pqmFile->addAction(tr("&Drucken"), QKeySequence(Qt::ALT | Qt::Key_P), this, &HelpWindow::print);
+    pqmFile->addSeparator();
+    pqmFile->addAction(tr("&Schliessen"), QKeySequence(Qt::ALT | Qt::Key_Q), this, &QWidget::close);
+    pqmFile->addAction(tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_X), this, &HelpWindow::End);
+
+    QMenu* pqmGo = new QMenu(tr("&Gehe"), this);
+    backwardItem = pqmGo->addAction(QIcon(BuiltinPixmaps::HelpBack()), tr("&Zurück"),
+                                    QKeySequence(Qt::ALT | Qt::Key_Left), textBrowser, &QTextBrowser::backward);
+    forwardItem = pqmGo->addAction(QIcon(BuiltinPixmaps::HelpForward()), tr("&Vor"),
+                                   QKeySequence(Qt::ALT | Qt::Key_Right), textBrowser, &QTextBrowser::forward);
+    pqmGo->addAction(QIcon(BuiltinPixmaps::HelpHome()), tr("&Home"), textBrowser, &QTextBrowser::home);
+
+    historyMenu = new QMenu(tr("History"), this);
+    for (const QString& qstrEntry : std::as_const(historyEntries))
+        AddEntry(historyMenu, historyItems, qstrEntry);
+    connect(historyMenu, &QMenu::triggered, this,
+            [this](QAction* p_pqaEntry) { histChosen(p_pqaEntry->data().toInt()); });
+
+    bookmarkMenu = new QMenu(tr("Lesezeichen"), this);
+    bookmarkMenu->addAction(tr("Lesezeichen Hinzufügen"), this, &HelpWindow::addBookmark);
+    bookmarkMenu->addSeparator();
+    for (const QString& qstrEntry : std::as_const(bookmarkEntries))
+        AddEntry(bookmarkMenu, bookmarkItems, qstrEntry);
+    connect(bookmarkMenu, &QMenu::triggered, this,
+            [this](QAction* p_pqaEntry) { bookmChosen(p_pqaEntry->data().toInt()); });
+
+    for (QMenu* pqmMenu : {pqmFile, pqmGo, historyMenu, bookmarkMenu})
+        menuBar()->addMenu(pqmMenu);
+    menuBar()->addSeparator();
+    forwardItem->setEnabled(false);
+    backwardItem->setEnabled(false);
+}
+
+void HelpWindow::BuildToolBar()
+{
+    QToolBar* pqtbToolBar = addToolBar(QStringLiteral("Toolbar"));
+    pqtbToolBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    const auto addButton = [&](const QPixmap& p_qpIcon, const QString& p_qstrText, void (QTextBrowser::*p_pmSlot)()) {
+        auto* pqtbButton = new QToolButton(pqtbToolBar);
+        pqtbButton->setIcon(QIcon(p_qpIcon));
+        pqtbButton->setToolTip(p_qstrText);
+        pqtbButton->setText(p_qstrText);
+        connect(pqtbButton, &QToolButton::clicked, textBrowser, p_pmSlot);
+        pqtbToolBar->addWidget(pqtbButton);
+        return pqtbButton;
+    };
+    QToolButton* pqtbBack = addButton(BuiltinPixmaps::HelpBack(), tr("Zurück"), &QTextBrowser::backward);
+    QToolButton* pqtbForward = addButton(BuiltinPixmaps::HelpForward(), tr("Vor"), &QTextBrowser::forward);
+    addButton(BuiltinPixmaps::HelpHome(), tr("Home"), &QTextBrowser::home);
+    connect(textBrowser, &QTextBrowser::backwardAvailable, pqtbBack, &QWidget::setEnabled);
+    connect(textBrowser, &QTextBrowser::forwardAvailable, pqtbForward, &QWidget::setEnabled);
+    pqtbBack->setEnabled(false);
+    pqtbForward->setEnabled(false);
+
+    pqtbToolBar->addSeparator();
+    locationCombo = new QComboBox(pqtbToolBar);
+    locationCombo->setEditable(true);
+    locationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(locationCombo, &QComboBox::textActivated, this, &HelpWindow::pathSelected);
+    pqtbToolBar->addWidget(locationCombo);
+}
+
+void HelpWindow::setBackwardAvailable(bool p_bAvailable)
+{
+    backwardItem->setEnabled(p_bAvailable);
+}
+
+void HelpWindow::setForwardAvailable(bool p_bAvailable)
+{
+    forwardItem->setEnabled(p_bAvailable);
+}
+
+void HelpWindow::End()
+{
+    hide();
+}
+
+void HelpWindow::textChanged()
+{
+    // A document without a title (or with an empty one: the two look alike)
+    // is captioned with its location.
+    const QString qstrTitle = textBrowser->documentTitle();
+    setWindowTitle(qstrTitle.isEmpty() ? shownSource.toString(QUrl::PreferLocalFile) : qstrTitle);
+    pendingEntry = windowTitle();
+    if (pendingEntry.isEmpty() || !locationCombo)
+        return;
+    const int iIndex = locationCombo->findText(pendingEntry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (iIndex >= 0) {
+        locationCombo->setCurrentIndex(iIndex);
+    } else {
+        locationCombo->insertItem(0, pendingEntry);
+        locationCombo->setCurrentIndex(0);
+        AddEntry(historyMenu, historyItems, pendingEntry);
+    }
+    pendingEntry = QString();
+}
+
+void HelpWindow::about()
+{
+    QMessageBox::about(this, QStringLiteral("TORVA Hilfe System"),
+                       QStringLiteral("<p>Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions</p>"));
+}
+
+void HelpWindow::aboutQt() { }
+
+void HelpWindow::openFile()
+{
+    const QString qstrFile = QFileDialog::getOpenFileName(this);
+    if (!qstrFile.isEmpty())
+        textBrowser->setSource(QUrl::fromLocalFile(qstrFile));
+}
+
+void HelpWindow::newWindow() { }
+
+void HelpWindow::print()
+{
+    QPrinter qpPrinter(QPrinter::ScreenResolution);
+    qpPrinter.setFullPage(true);
+    QPrintDialog qpdDialog(&qpPrinter, nullptr);
+    if (qpdDialog.exec() != QDialog::Accepted)
+        return;
+    QPainter qpPainter;
+    if (!qpPainter.begin(&qpPrinter))
+        return;
+    PageLoop::Settings settings;
+    settings.m_uiMarginX = 72;
+    settings.m_uiMarginY = 72;
+    settings.m_qstrHtml = textBrowser->toHtml();
+    settings.m_qfFont = PageLoop::PrintFont();
+    // Pictures and links of the page are found beside it.
+    const QUrl qurlSource = shownSource;
+    settings.m_qurlBase = qurlSource.isRelative() && !qurlSource.isEmpty()
+        ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(qurlSource.toString()))
+        : qurlSource;
+    settings.m_qpPalette = palette();
+    PageLoop::Print(qpPainter, qpPrinter, settings);
+}
+
+void HelpWindow::pathSelected(const QString& p_qstrPath)
+{
+    textBrowser->setSource(QUrl(p_qstrPath));
+    if (!historyItems.values().contains(p_qstrPath))
+        AddEntry(historyMenu, historyItems, p_qstrPath);
+}
+
+void HelpWindow::histChosen(int p_iId)
+{
+    if (historyItems.contains(p_iId))
+        textBrowser->setSource(QUrl(historyItems.value(p_iId)));
+}
+
+void HelpWindow::bookmChosen(int p_iId)
+{
+    if (bookmarkItems.contains(p_iId))
+        textBrowser->setSource(QUrl(bookmarkItems.value(p_iId)));
+}
+
+void HelpWindow::addBookmark()
+{
+    AddEntry(bookmarkMenu, bookmarkItems, windowTitle());
+}
+
+void HelpWindow::readHistory()
+{
+    historyEntries = StringListFile::Read(fileDirectory + QLatin1String("/.history"));
+    while (historyEntries.size() > HistoryLimit)
+        historyEntries.removeFirst();
+}
+
+void HelpWindow::readBookmarks()
+{
+    bookmarkEntries = StringListFile::Read(fileDirectory + QLatin1String("/.bookmarks"));
+}
+
+void HelpWindow::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText)
+{
+    const int iId = NextItemId();
+    p_pqmMenu->addAction(MenuText(p_qstrText))->setData(iId);
+    p_qmItems.insert(iId, p_qstrText);
+}
+
+void HelpWindow::SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile)
+{
+    p_qslEntries = p_qmItems.values();
+    StringListFile::Write(p_qstrFile, p_qslEntries);
+}

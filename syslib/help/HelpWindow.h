@@ -1,0 +1,69 @@
+#ifndef HELPWINDOW_H
+#define HELPWINDOW_H
+
+#include "torvasyslib_export.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QStringList>
+#include <QUrl>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTextBrowser;
+
+// A help browser window for HTML pages: file and navigation menus, a tool
+// bar with back, forward, home and a location box, printing with page
+// numbers, and a history and bookmarks kept across runs in the files
+// ".history" and ".bookmarks" of the application's data folder.
+class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The first text is not used; startDocument is shown first (relative
+    // names are looked up in the current directory).
+    HelpWindow(QString p_qstrUnused, QString startDocument, QWidget* parent = nullptr, const char* name = nullptr);
+    ~HelpWindow() override;
+
+private Q_SLOTS:
+    void setBackwardAvailable(bool p_bAvailable);
+    void setForwardAvailable(bool p_bAvailable);
+    void End();
+    void textChanged();
+    void about();
+    void aboutQt();
+    void openFile();
+    void newWindow();
+    void print();
+    void pathSelected(const QString& p_qstrPath);
+    void histChosen(int p_iId);
+    void bookmChosen(int p_iId);
+    void addBookmark();
+
+private:
+    void readHistory();
+    void readBookmarks();
+    void BuildMenus();
+    void BuildToolBar();
+    // Adds an entry with a new identifier to the menu and the map.
+    void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText);
+    void SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile);
+
+    QString fileDirectory;
+    QTextBrowser* textBrowser;
+    QComboBox* locationCombo = nullptr;
+    QAction* backwardItem = nullptr;
+    QAction* forwardItem = nullptr;
+    QString pendingEntry;
+    QUrl shownSource;
+    QStringList historyEntries;
+    QStringList bookmarkEntries;
+    QMap<int, QString> historyItems;
+    QMap<int, QString> bookmarkItems;
+    QMenu* historyMenu = nullptr;
+    QMenu* bookmarkMenu = nullptr;
+};
+
+#endif

@@ -1,0 +1,62 @@
+#include "stringlistfile_p.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+
+QStringList StringListFile::Read(const QString& p_qstrFile)
+{
+    QFile qfFile(p_qstrFile);
+    if (!qfFile.open(QIODevice::ReadOnly))
+        return {};
+    // Read whole and parsed by hand: QDataStream would allocate whatever
+    // count or length a damaged file announces.
+    const QByteArray qbaData = qfFile.readAll();
+    const auto* pData = reinterpret_cast<const uchar*>(qbaData.constData());
+    const qsizetype iSize = qbaData.size();
+    const auto readUInt32 = [&](qsizetype p_iAt) {
+        return (quint32(pData[p_iAt]) << 24) | (quint32(pData[p_iAt + 1]) << 16) | (quint32(pData[p_iAt + 2]) << 8)
+            | quint32(pData[p_iAt + 3]);
+    };
+    QStringList qslStrings;
+    if (iSize < 4)
+        return qslStrings;
+    const quint32 iCount = readUInt32(0);
+    qsizetype iAt = 4;
+    for (quint32 i = 0; i < iCount && iAt + 4 <= iSize; ++i) {
+        const quint32 iLength = readUInt32(iAt);
+        iAt += 4;
+        if (iLength == 0xFFFFFFFFu) {
+            qslStrings << QString();
+            continue;
+        }
+        if (iLength % 2 != 0 || qsizetype(iLength) > iSize - iAt)
+            break;
+        QString qstrText(qsizetype(iLength / 2), Qt::Uninitialized);
+        for (quint32 j = 0; j < iLength / 2; ++j)
+            qstrText[j] = QChar(char16_t((pData[iAt + 2 * j] << 8) | pData[iAt + 2 * j + 1]));
+        iAt += iLength;
+        qslStrings << qstrText;
+    }
+    return qslStrings;
+}
+
+bool StringListFile::Write(const QString& p_qstrFile, const QStringList& p_qslStrings)
+{
+    QSaveFile qsfFile(p_qstrFile);
+    if (!qsfFile.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray qbaData;
+    {
+        QDataStream qdsOut(&qbaData, QIODevice::WriteOnly);
+        qdsOut << p_qslStrings;
+        if (qdsOut.status() != QDataStream::Ok)
+            return false;
+    }
+    // A full disk shortens a write without reporting an error.
+    if (qsfFile.write(qbaData) != qbaData.size()) {
+        qsfFile.cancelWriting();
+        return false;
+    }
+    return qsfFile.commit();
+}

@@ -2,6 +2,7 @@
 
 #include <CivmIconViewManager.h>
 #include <CpmPrintManager.h>
+#include <HelpWindow.h>
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,11 @@ DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
     resize(560, 380);
 }
 
+DemoWindow::~DemoWindow()
+{
+    delete m_pHelp;
+}
+
 void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
 {
     if (p_qstrFunction == QLatin1String("about")) {
@@ -36,6 +42,11 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
                            tr("Diese Anwendung zeigt die Bausteine von TORVASyslib.\n\n"
                               "Ordner öffnen Sie mit einem Doppelklick, das Kontextmenü mit der rechten "
                               "Maustaste. Der Arbeitsplatz wird beim Schließen gespeichert."));
+    } else if (p_qstrFunction == QLatin1String("help")) {
+        if (!m_pHelp)
+            m_pHelp = new HelpWindow(QString(), QStringLiteral("qrc:/help/index.html"));
+        m_pHelp->show();
+        m_pHelp->raise();
     } else if (p_qstrFunction == QLatin1String("quit")) {
         close();
     } else if (p_qstrFunction.startsWith(QLatin1String("print-"))) {
@@ -115,5 +126,9 @@ QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)
     Q_EMIT m_pcivmWorkspace->doubleClicked(pqiviFirst);
     save(grab(), "workspace-folder");
     Q_EMIT m_pcivmWorkspace->doubleClicked(m_pcivmWorkspace->item(0));
-    return qslSaved.size() == 3 ? qslSaved : QStringList();
+
+    SystemCallSlot(QStringLiteral("help"));
+    save(m_pHelp->grab(), "help");
+    m_pHelp->hide();
+    return qslSaved.size() == 4 ? qslSaved : QStringList();
 }

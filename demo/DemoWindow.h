@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class CivmIconViewManager;
+class HelpWindow;
 
 // The demo host application's main window: the workspace kept in a folder,
 // whose program entries the window answers.
@@ -13,10 +14,11 @@ class DemoWindow : public QMainWindow
 
 public:
     explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
+    ~DemoWindow() override;
 
     // Saves pictures of the window into the folder: the workspace, its
-    // context menu and the first folder opened. Returns the files saved,
-    // empty on failure.
+    // context menu, the first folder opened and the help window. Returns
+    // the files saved, empty on failure.
     QStringList SaveScreenshots(const QString& p_qstrFolder);
 
 private:
@@ -26,6 +28,8 @@ private:
     void Print(const QString& p_qstrFunction);
 
     CivmIconViewManager* m_pcivmWorkspace;
+    // Made on first use; its history and bookmarks are saved when the demo ends.
+    HelpWindow* m_pHelp = nullptr;
 };
 
 #endif

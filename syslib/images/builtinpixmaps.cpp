@@ -3,6 +3,20 @@
 #include <QString>
 
 #include "back.xpm"
+#include "editcopy.xpm"
+#include "editcut.xpm"
+#include "editpaste.xpm"
+#include "editredo.xpm"
+#include "editundo.xpm"
+#include "fileprint.xpm"
+#include "filesave.xpm"
+#include "textbold.xpm"
+#include "textcenter.xpm"
+#include "textitalic.xpm"
+#include "textjustify.xpm"
+#include "textleft.xpm"
+#include "textright.xpm"
+#include "textunder.xpm"
 #include "directory.xpm"
 #include "forward.xpm"
 #include "home.xpm"
@@ -30,4 +44,13 @@ QPixmap BuiltinPixmaps::HelpForward()
 QPixmap BuiltinPixmaps::HelpHome()
 {
     return QPixmap(home_xpm);
+}
+
+QPixmap BuiltinPixmaps::Editor(EditorIcon p_eIcon)
+{
+    static const char* const* const s_pszPictures[] = {filesave_xpm, fileprint_xpm, editundo_xpm,   editredo_xpm,
+                                                       editcopy_xpm, editcut_xpm,   editpaste_xpm,  textbold_xpm,
+                                                       textitalic_xpm, textunder_xpm, textleft_xpm, textcenter_xpm,
+                                                       textright_xpm, textjustify_xpm};
+    return QPixmap(s_pszPictures[int(p_eIcon)]);
 }

@@ -1,0 +1,437 @@
+#include "CbcTextEdit.h"
+
+#include "builtinpixmaps_p.h"
+#include "pageloop_p.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextEdit>
+#include <QTextList>
+#include <QToolBar>
+
+#include <cstdio>
+#include <utility>
+
+using BuiltinPixmaps::EditorIcon;
+
+namespace
+{
+QPixmap ColourSquare(const QColor& p_qcColor)
+{
+    QPixmap qpSquare(16, 16);
+    qpSquare.fill(p_qcColor);
+    return qpSquare;
+}
+
+// List styles of the paragraph styles 1 to 6; style 0 is a plain paragraph.
+const QTextListFormat::Style ListStyles[]
+    = {QTextListFormat::ListDisc,    QTextListFormat::ListCircle,     QTextListFormat::ListSquare,
+       QTextListFormat::ListDecimal, QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha};
+}
+
+CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
+    : QMainWindow(parent, f)
+{
+    setObjectName(name);
+    CbcTextEdit::SetupFileActions();
+    CbcTextEdit::SetupEditActions();
+    CbcTextEdit::SetupTextActions();
+}
+
+CbcTextEdit::CbcTextEdit(QString fileName, QWidget* parent, const char* name, Qt::WindowFlags f)
+    : CbcTextEdit(parent, name, f)
+{
+    m_qstrFilename = std::move(fileName);
+    Load(m_qstrFilename);
+}
+
+CbcTextEdit::~CbcTextEdit() = default;
+
+QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QPixmap& p_qpIcon, const QString& p_qstrMenuText,
+                                 const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
+                                 QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu)
+{
+    auto* pqaAction = new QAction(QIcon(p_qpIcon), p_qstrMenuText, p_pqoParent);
+    pqaAction->setIconText(p_qstrShortText);
+    pqaAction->setToolTip(p_qstrShortText);
+    pqaAction->setShortcut(p_qksKey);
+    pqaAction->setObjectName(p_szName);
+    if (p_pqtbToolBar)
+        p_pqtbToolBar->addAction(pqaAction);
+    if (p_pqmMenu)
+        p_pqmMenu->addAction(pqaAction);
+    return pqaAction;
+}
+
+void CbcTextEdit::SetupFileActions()
+{
+    QToolBar* pqtbBar = addToolBar(QStringLiteral("File Actions"));
+    QMenu* pqmMenu = menuBar()->addMenu(tr("&Datei"));
+    m_pqaFileSave = MakeAction(tr("Speichern"), BuiltinPixmaps::Editor(EditorIcon::Save), tr("&Speichern..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_S), this, "fileSave", pqtbBar, pqmMenu);
+    connect(m_pqaFileSave, &QAction::triggered, this, &CbcTextEdit::FileSave);
+    QAction* pqaPrint = MakeAction(tr("Drucken"), BuiltinPixmaps::Editor(EditorIcon::Print), tr("&Drucken..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_P), this, "filePrint", pqtbBar, pqmMenu);
+    connect(pqaPrint, &QAction::triggered, this, &CbcTextEdit::FilePrint);
+    m_pqaFileExit = MakeAction(tr("Editor beenden"), QPixmap(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
+                               nullptr, pqmMenu);
+    connect(m_pqaFileExit, &QAction::triggered, this, &CbcTextEdit::FileExit);
+}
+
+void CbcTextEdit::SetupEditActions()
+{
+    QToolBar* pqtbBar = addToolBar(QStringLiteral("Edit Actions"));
+    QMenu* pqmMenu = menuBar()->addMenu(tr("&Bearbeiten"));
+    const auto add = [&](const QString& p_qstrShort, EditorIcon p_eIcon, const QString& p_qstrMenu,
+                         QKeyCombination p_kcKey, const char* p_szName, void (CbcTextEdit::*p_pmSlot)()) {
+        connect(MakeAction(p_qstrShort, BuiltinPixmaps::Editor(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey), this,
+                           p_szName, pqtbBar, pqmMenu),
+                &QAction::triggered, this, p_pmSlot);
+    };
+    add(tr("Rückgängig"), EditorIcon::Undo, tr("&Rückgängig"), Qt::CTRL | Qt::Key_Z, "editUndo",
+        &CbcTextEdit::EditUndo);
+    add(tr("Wiederholen"), EditorIcon::Redo, tr("&Wiederholen"), Qt::CTRL | Qt::Key_Y, "editRedo",
+        &CbcTextEdit::EditRedo);
+    pqmMenu->addSeparator();
+    add(tr("Kopieren"), EditorIcon::Copy, tr("&Kopieren"), Qt::CTRL | Qt::Key_C, "editCopy", &CbcTextEdit::EditCopy);
+    add(tr("Ausschneiden"), EditorIcon::Cut, tr("&Ausschneiden"), Qt::CTRL | Qt::Key_X, "editCut",
+        &CbcTextEdit::EditCut);
+    add(tr("Einfügen"), EditorIcon::Paste, tr("&Einfügen"), Qt::CTRL | Qt::Key_V, "editPaste", &CbcTextEdit::EditPaste);
+    QAction* pqaTableCell = MakeAction(tr("Tabellen Zelle Editieren"), QPixmap(), tr("&Tabellen Zelle Editieren"),
+                                       QKeySequence(Qt::CTRL | Qt::Key_T), this, "editTableCell", nullptr, pqmMenu);
+    connect(pqaTableCell, &QAction::triggered, this, &CbcTextEdit::TableCellEdit);
+}
+
+void CbcTextEdit::SetupTextActions()
+{
+    // On a line of its own: with its three selectors it is as wide as the
+    // other two together.
+    addToolBarBreak();
+    QToolBar* pqtbBar = addToolBar(QStringLiteral("Format Actions"));
+    QMenu* pqmMenu = menuBar()->addMenu(tr("F&ormat"));
+
+    m_pqcbStyle = new QComboBox(pqtbBar);
+    m_pqcbStyle->addItems({"Standard", "ungeordnete Liste (Disc)", "ungeordnete Liste (Kreis)",
+                           "ungeordnete Liste (Rechteck)", "geordnete Liste (numerisch)",
+                           "geordnete Liste (Alphanumerisch Kleinbuchstaben)",
+                           "geordnete Liste (Alphanumerisch Großbuchstaben)"});
+    m_pqcbStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pqcbStyle->setMinimumContentsLength(18);
+    connect(m_pqcbStyle, &QComboBox::activated, this, &CbcTextEdit::TextStyle);
+    pqtbBar->addWidget(m_pqcbStyle);
+
+    m_pqcbFamily = new QComboBox(pqtbBar);
+    m_pqcbFamily->setEditable(true);
+    m_pqcbFamily->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pqcbFamily->setMinimumContentsLength(14);
+    m_pqcbFamily->addItems(QFontDatabase::families());
+    connect(m_pqcbFamily, &QComboBox::textActivated, this, &CbcTextEdit::TextFamily);
+    m_pqcbFamily->setEditText(QApplication::font().family());
+    pqtbBar->addWidget(m_pqcbFamily);
+
+    m_pqcbSize = new QComboBox(pqtbBar);
+    m_pqcbSize->setEditable(true);
+    for (int iSize : QFontDatabase::standardSizes())
+        m_pqcbSize->addItem(QString::number(iSize));
+    connect(m_pqcbSize, &QComboBox::textActivated, this, &CbcTextEdit::TextSize);
+    m_pqcbSize->setEditText(QString::number(QApplication::font().pointSize()));
+    pqtbBar->addWidget(m_pqcbSize);
+
+    const auto toggle = [&](const QString& p_qstrShort, EditorIcon p_eIcon, const QString& p_qstrMenu,
+                            QKeyCombination p_kcKey, QObject* p_pqoParent, const char* p_szName) {
+        QAction* pqaAction = MakeAction(p_qstrShort, BuiltinPixmaps::Editor(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey),
+                                        p_pqoParent, p_szName, pqtbBar, pqmMenu);
+        pqaAction->setCheckable(true);
+        return pqaAction;
+    };
+    m_pqaTextBold = toggle(tr("Fett"), EditorIcon::Bold, tr("&Fett"), Qt::CTRL | Qt::Key_B, this, "textBold");
+    connect(m_pqaTextBold, &QAction::triggered, this, &CbcTextEdit::TextBold);
+    m_pqaTextItalic = toggle(tr("Kursiv"), EditorIcon::Italic, tr("&Kursiv"), Qt::CTRL | Qt::Key_I, this, "textItalic");
+    connect(m_pqaTextItalic, &QAction::triggered, this, &CbcTextEdit::TextItalic);
+    m_pqaTextUnderline = toggle(tr("Unterstrichen"), EditorIcon::Underline, tr("&Unterstrichen"), Qt::CTRL | Qt::Key_U,
+                                this, "textUnderline");
+    connect(m_pqaTextUnderline, &QAction::triggered, this, &CbcTextEdit::TextUnderline);
+    pqmMenu->addSeparator();
+
+    auto* pqagAlignment = new QActionGroup(this);
+    pqagAlignment->setExclusive(true);
+    connect(pqagAlignment, &QActionGroup::triggered, this, &CbcTextEdit::TextAlign);
+    m_pqaTextLeft
+        = toggle(tr("Links"), EditorIcon::Left, tr("&Links"), Qt::CTRL | Qt::Key_L, pqagAlignment, "textLeft");
+    m_pqaTextCenter = toggle(tr("Zentriert"), EditorIcon::Center, tr("&Zentriert"), Qt::CTRL | Qt::Key_E, pqagAlignment,
+                             "textCenter");
+    m_pqaTextRight
+        = toggle(tr("Rechts"), EditorIcon::Right, tr("&Rechts"), Qt::CTRL | Qt::Key_R, pqagAlignment, "textRight");
+    m_pqaTextJustify = toggle(tr("Blocksatz"), EditorIcon::Justify, tr("&Blocksatz"), Qt::CTRL | Qt::Key_J,
+                              pqagAlignment, "textjustify");
+    for (QAction* pqaAlign : {m_pqaTextLeft, m_pqaTextCenter, m_pqaTextRight, m_pqaTextJustify})
+        pqagAlignment->addAction(pqaAlign);
+    pqmMenu->addSeparator();
+
+    m_pqaTextColor = MakeAction(tr("Farbe"), ColourSquare(Qt::black), tr("&Farbe..."), QKeySequence(), this,
+                                "textColor", pqtbBar, pqmMenu);
+    connect(m_pqaTextColor, &QAction::triggered, this, &CbcTextEdit::TextColor);
+}
+
+void CbcTextEdit::CreateEditor()
+{
+    m_pqteEditor = new QTextEdit(this);
+}
+
+void CbcTextEdit::Load(const QString& p_qstrFileName)
+{
+    if (p_qstrFileName.isEmpty() || !QFile::exists(p_qstrFileName))
+        return;
+    delete m_pqteEditor;
+    CreateEditor();
+    DoConnections(m_pqteEditor);
+    m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_pqteEditor->setAcceptRichText(true);
+    setCentralWidget(m_pqteEditor);
+    QFile qfFile(p_qstrFileName);
+    if (!qfFile.open(QIODevice::ReadOnly))
+        return;
+    m_pqteEditor->setHtml(QString::fromLocal8Bit(qfFile.readAll()));
+    m_pqteEditor->viewport()->setFocus();
+}
+
+void CbcTextEdit::SetText(QString p_qstrText)
+{
+    if (!m_pqteEditor)
+        CreateEditor();
+    setCentralWidget(m_pqteEditor);
+    m_pqteEditor->show();
+    DoConnections(m_pqteEditor);
+    m_pqteEditor->setHtml(p_qstrText);
+    m_pqteEditor->setAcceptRichText(true);
+    m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_pqaFileSave->setEnabled(false);
+    m_pqaFileExit->setEnabled(false);
+}
+
+QString CbcTextEdit::GetText()
+{
+    return m_pqteEditor ? m_pqteEditor->toHtml() : QString();
+}
+
+void CbcTextEdit::DoConnections(QTextEdit* p_pqteEditor)
+{
+    // Called again for the same editor: one connection each is enough.
+    disconnect(p_pqteEditor, nullptr, this, nullptr);
+    // The editor reports its format as a whole; font, colour and alignment
+    // are taken from it.
+    connect(p_pqteEditor, &QTextEdit::currentCharFormatChanged, this, [this](const QTextCharFormat& p_qtcfFormat) {
+        FontChanged(p_qtcfFormat.font());
+        ColorChanged(p_qtcfFormat.foreground().color());
+    });
+    connect(p_pqteEditor, &QTextEdit::cursorPositionChanged, this,
+            [this, p_pqteEditor]() { AlignmentChanged(int(p_pqteEditor->alignment())); });
+}
+
+void CbcTextEdit::FileSave()
+{
+    if (!m_pqteEditor)
+        return;
+    // Written whole or not at all: a failed write leaves the old file.
+    QSaveFile qsfFile(m_qstrFilename);
+    const QByteArray qbaText = m_pqteEditor->toHtml().toLocal8Bit();
+    if (!qsfFile.open(QIODevice::WriteOnly) || qsfFile.write(qbaText) != qbaText.size()) {
+        qsfFile.cancelWriting();
+        return;
+    }
+    qsfFile.commit();
+}
+
+void CbcTextEdit::FilePrint()
+{
+    if (!m_pqteEditor)
+        return;
+    QPrinter qpPrinter(QPrinter::ScreenResolution);
+    qpPrinter.setFullPage(true);
+    QPrintDialog qpdDialog(&qpPrinter, this);
+    if (qpdDialog.exec() != QDialog::Accepted)
+        return;
+    QPainter qpPainter;
+    if (!qpPainter.begin(&qpPrinter))
+        return;
+    PageLoop::Settings settings;
+    settings.m_uiMarginX = 72;
+    settings.m_uiMarginY = 72;
+    settings.m_qstrHtml = m_pqteEditor->toHtml();
+    settings.m_qfFont = PageLoop::PrintFont();
+    settings.m_qpPalette = palette();
+    PageLoop::Print(qpPainter, qpPrinter, settings);
+}
+
+void CbcTextEdit::FileExit()
+{
+    hide();
+}
+
+void CbcTextEdit::EditUndo()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->undo();
+}
+
+void CbcTextEdit::EditRedo()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->redo();
+}
+
+void CbcTextEdit::EditCut()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->cut();
+}
+
+void CbcTextEdit::EditCopy()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->copy();
+}
+
+void CbcTextEdit::EditPaste()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->paste();
+}
+
+void CbcTextEdit::TextBold()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->setFontWeight(m_pqaTextBold->isChecked() ? QFont::Bold : QFont::Normal);
+}
+
+void CbcTextEdit::TextUnderline()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->setFontUnderline(m_pqaTextUnderline->isChecked());
+}
+
+void CbcTextEdit::TextItalic()
+{
+    if (m_pqteEditor)
+        m_pqteEditor->setFontItalic(m_pqaTextItalic->isChecked());
+}
+
+void CbcTextEdit::TextFamily(const QString& p_qstrFamily)
+{
+    if (!m_pqteEditor)
+        return;
+    m_pqteEditor->setFontFamily(p_qstrFamily);
+    m_pqteEditor->viewport()->setFocus();
+}
+
+void CbcTextEdit::TextSize(const QString& p_qstrSize)
+{
+    if (!m_pqteEditor)
+        return;
+    // A size that is not a positive number would make the text invisible.
+    const int iSize = p_qstrSize.toInt(nullptr, 10);
+    if (iSize > 0)
+        m_pqteEditor->setFontPointSize(iSize);
+    m_pqteEditor->viewport()->setFocus();
+}
+
+void CbcTextEdit::TextStyle(int p_iStyle)
+{
+    if (!m_pqteEditor)
+        return;
+    QTextCursor qtcCursor = m_pqteEditor->textCursor();
+    if (p_iStyle == 0) {
+        // A plain paragraph again, without the list's indentation.
+        qtcCursor.beginEditBlock();
+        if (QTextList* pqtlList = qtcCursor.currentList())
+            pqtlList->remove(qtcCursor.block());
+        QTextBlockFormat qtbfFormat = qtcCursor.blockFormat();
+        qtbfFormat.setIndent(0);
+        qtcCursor.setBlockFormat(qtbfFormat);
+        qtcCursor.endEditBlock();
+    } else if (p_iStyle >= 1 && p_iStyle <= 6) {
+        const QTextListFormat::Style eStyle = ListStyles[p_iStyle - 1];
+        if (QTextList* pqtlList = qtcCursor.currentList()) {
+            QTextListFormat qtlfFormat = pqtlList->format();
+            qtlfFormat.setStyle(eStyle);
+            pqtlList->setFormat(qtlfFormat);
+        } else {
+            qtcCursor.createList(eStyle);
+        }
+    }
+    m_pqteEditor->viewport()->setFocus();
+}
+
+void CbcTextEdit::TextColor()
+{
+    if (!m_pqteEditor)
+        return;
+    const QColor qcColor = QColorDialog::getColor(m_pqteEditor->textColor(), this);
+    if (!qcColor.isValid())
+        return;
+    m_pqteEditor->setTextColor(qcColor);
+    m_pqaTextColor->setIcon(QIcon(ColourSquare(qcColor)));
+}
+
+void CbcTextEdit::TextAlign(QAction* p_pqaAction)
+{
+    if (!m_pqteEditor)
+        return;
+    Qt::Alignment eAlignment;
+    if (p_pqaAction == m_pqaTextLeft)
+        eAlignment = Qt::AlignLeft;
+    else if (p_pqaAction == m_pqaTextCenter)
+        eAlignment = Qt::AlignHCenter;
+    else if (p_pqaAction == m_pqaTextRight)
+        eAlignment = Qt::AlignRight;
+    else if (p_pqaAction == m_pqaTextJustify)
+        eAlignment = Qt::AlignJustify;
+    else
+        return;
+    m_pqteEditor->setAlignment(eAlignment);
+    AlignmentChanged(int(eAlignment));
+}
+
+void CbcTextEdit::FontChanged(const QFont& p_qfFont)
+{
+    m_pqcbFamily->setEditText(p_qfFont.family());
+    m_pqcbSize->setEditText(QString::number(p_qfFont.pointSize()));
+    m_pqaTextBold->setChecked(p_qfFont.weight() > QFont::Normal);
+    m_pqaTextItalic->setChecked(p_qfFont.italic());
+    m_pqaTextUnderline->setChecked(p_qfFont.underline());
+}
+
+void CbcTextEdit::ColorChanged(const QColor& p_qcColor)
+{
+    m_pqaTextColor->setIcon(QIcon(ColourSquare(p_qcColor)));
+}
+
+void CbcTextEdit::AlignmentChanged(int p_iAlignment)
+{
+    if (p_iAlignment == 0 || (p_iAlignment & Qt::AlignLeft))
+        m_pqaTextLeft->setChecked(true);
+    else if (p_iAlignment & Qt::AlignHCenter)
+        m_pqaTextCenter->setChecked(true);
+    else if (p_iAlignment & Qt::AlignRight)
+        m_pqaTextRight->setChecked(true);
+    else if (p_iAlignment & Qt::AlignJustify)
+        m_pqaTextJustify->setChecked(true);
+}
+
+void CbcTextEdit::TableCellEdit()
+{
+    if (!m_pqteEditor)
+        return;
+    const QTextCursor qtcCursor = m_pqteEditor->textCursor();
+    std::printf("Cursor in paragraph %d at index %d\n", qtcCursor.blockNumber(), qtcCursor.positionInBlock());
+    std::fflush(stdout);
+}

@@ -1,0 +1,89 @@
+#ifndef CBCTEXTEDIT_H
+#define CBCTEXTEDIT_H
+
+#include "torvasyslib_export.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+class QPixmap;
+class QToolBar;
+class QComboBox;
+class QTextEdit;
+
+// A rich-text editor window: it loads a file (which "Speichern" writes back)
+// or takes a text from the host (SetText/GetText), with file, edit and format
+// actions in tool bars and menus, and printing with page numbers.
+class TORVASYSLIB_EXPORT CbcTextEdit : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CbcTextEdit(QWidget* parent = nullptr, const char* name = nullptr, Qt::WindowFlags f = {});
+    CbcTextEdit(QString fileName, QWidget* parent, const char* name, Qt::WindowFlags f);
+    ~CbcTextEdit() override;
+
+    // Replaces the editor by a new one holding the file's text; an empty or
+    // missing name changes nothing.
+    void Load(const QString& p_qstrFileName);
+    // Shows the text; saving and leaving are switched off for good.
+    void SetText(QString p_qstrText);
+    // The edited text as rich-text markup; null without an editor.
+    QString GetText();
+
+protected:
+    virtual void SetupFileActions();
+    virtual void SetupEditActions();
+    virtual void SetupTextActions();
+
+private Q_SLOTS:
+    void FileSave();
+    void FilePrint();
+    void FileExit();
+    void EditUndo();
+    void EditRedo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void TextBold();
+    void TextUnderline();
+    void TextItalic();
+    void TextFamily(const QString& p_qstrFamily);
+    void TextSize(const QString& p_qstrSize);
+    void TextStyle(int p_iStyle);
+    void TextColor();
+    void TextAlign(QAction* p_pqaAction);
+    void FontChanged(const QFont& p_qfFont);
+    void ColorChanged(const QColor& p_qcColor);
+    void AlignmentChanged(int p_iAlignment);
+    void TableCellEdit();
+
+private:
+    void DoConnections(QTextEdit* p_pqteEditor);
+    void CreateEditor();
+    // An action built the window's way, added to the tool bar and the menu
+    // where given.
+    QAction* MakeAction(const QString& p_qstrShortText, const QPixmap& p_qpIcon, const QString& p_qstrMenuText,
+                        const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
+                        QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu);
+
+    QAction* m_pqaTextBold = nullptr;
+    QAction* m_pqaTextUnderline = nullptr;
+    QAction* m_pqaTextItalic = nullptr;
+    QAction* m_pqaTextColor = nullptr;
+    QAction* m_pqaTextLeft = nullptr;
+    QAction* m_pqaTextCenter = nullptr;
+    QAction* m_pqaTextRight = nullptr;
+    QAction* m_pqaFileSave = nullptr;
+    QAction* m_pqaFileExit = nullptr;
+    QAction* m_pqaTextJustify = nullptr;
+    QComboBox* m_pqcbStyle = nullptr;
+    QComboBox* m_pqcbFamily = nullptr;
+    QComboBox* m_pqcbSize = nullptr;
+    QString m_qstrFilename;
+    QTextEdit* m_pqteEditor = nullptr;
+};
+
+#endif

@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include <CbcTextEdit.h>
 #include <CivmIconViewManager.h>
 #include <CpmPrintManager.h>
 #include <HelpWindow.h>
@@ -21,6 +22,7 @@
 DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
     : QMainWindow(parent)
     , m_pcivmWorkspace(new CivmIconViewManager(this, p_qstrWorkspace))
+    , m_qstrWorkspace(p_qstrWorkspace)
 {
     setWindowTitle(tr("TORVASyslib Demo – Arbeitsplatz"));
     setCentralWidget(m_pcivmWorkspace);
@@ -33,6 +35,7 @@ DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
 DemoWindow::~DemoWindow()
 {
     delete m_pHelp;
+    delete m_pEditor;
 }
 
 void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
@@ -47,6 +50,22 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
             m_pHelp = new HelpWindow(QString(), QStringLiteral("qrc:/help/index.html"));
         m_pHelp->show();
         m_pHelp->raise();
+    } else if (p_qstrFunction == QLatin1String("editor")) {
+        // A note kept beside the workspace; "Speichern" writes it back.
+        if (!m_pEditor) {
+            const QString qstrNote = QDir(m_qstrWorkspace).filePath("notiz.html");
+            QFile qfNote(qstrNote);
+            if (!qfNote.exists() && qfNote.open(QIODevice::WriteOnly))
+                qfNote.write(tr("<h2>Notiz</h2><p>Dieser Text steht in <b>%1</b>. Formatieren Sie ihn mit der "
+                                "Format-Leiste, speichern Sie ihn mit Strg+S.</p>")
+                                 .arg(QDir::toNativeSeparators(qstrNote))
+                                 .toUtf8());
+            qfNote.close();
+            m_pEditor = new CbcTextEdit(qstrNote, nullptr, "editor", {});
+            m_pEditor->resize(760, 480);
+        }
+        m_pEditor->show();
+        m_pEditor->raise();
     } else if (p_qstrFunction == QLatin1String("quit")) {
         close();
     } else if (p_qstrFunction.startsWith(QLatin1String("print-"))) {
@@ -130,5 +149,8 @@ QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)
     SystemCallSlot(QStringLiteral("help"));
     save(m_pHelp->grab(), "help");
     m_pHelp->hide();
-    return qslSaved.size() == 4 ? qslSaved : QStringList();
+    SystemCallSlot(QStringLiteral("editor"));
+    save(m_pEditor->grab(), "editor");
+    m_pEditor->hide();
+    return qslSaved.size() == 5 ? qslSaved : QStringList();
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class CivmIconViewManager;
+class CbcTextEdit;
 class HelpWindow;
 
 // The demo host application's main window: the workspace kept in a folder,
@@ -17,7 +18,7 @@ public:
     ~DemoWindow() override;
 
     // Saves pictures of the window into the folder: the workspace, its
-    // context menu, the first folder opened and the help window. Returns
+    // context menu, the first folder opened, the help and the editor window. Returns
     // the files saved, empty on failure.
     QStringList SaveScreenshots(const QString& p_qstrFolder);
 
@@ -28,8 +29,11 @@ private:
     void Print(const QString& p_qstrFunction);
 
     CivmIconViewManager* m_pcivmWorkspace;
-    // Made on first use; its history and bookmarks are saved when the demo ends.
+    QString m_qstrWorkspace;
+    // Made on first use; the help window's history and bookmarks are saved
+    // when the demo ends.
     HelpWindow* m_pHelp = nullptr;
+    CbcTextEdit* m_pEditor = nullptr;
 };
 
 #endif

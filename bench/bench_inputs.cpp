@@ -2,8 +2,6 @@
 #include <CcleCurrencyLineEdit.h>
 #include <CnleNumberLineEdit.h>
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <limits>
@@ -46,14 +44,3 @@ void Sizes(benchmark::internal::Benchmark* p_pBenchmark)
 
 BENCHMARK(BM_PasteNumber)->Apply(Sizes);
 BENCHMARK(BM_PasteAmount)->Apply(Sizes);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // QTextDocument::print of the same document.
 #include <CpmPrintManager.h>
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -63,14 +62,3 @@ void BM_QTextDocumentPrint(benchmark::State& state)
 
 BENCHMARK(BM_PageLoop)->Arg(1000)->Arg(4000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QTextDocumentPrint)->Arg(1000)->Arg(4000)->Arg(20000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

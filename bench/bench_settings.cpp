@@ -2,7 +2,6 @@
 // (IniFormat) and against the floor of reading the file and counting lines.
 #include <CsmSessionManager.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -148,12 +147,3 @@ BENCHMARK(BM_LoadQSettings)->Apply(Sizes);
 BENCHMARK(BM_SaveStore)->Apply(Sizes);
 BENCHMARK(BM_SaveQSettings)->Apply(Sizes);
 BENCHMARK(BM_LookupStore)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 #include <CivcIconViewContainer.h>
 #include <CwsDirectoryIcon.h>
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QTemporaryDir>
 
@@ -73,12 +72,3 @@ void BM_LoadTree(benchmark::State& state)
 
 BENCHMARK(BM_SaveTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,9 +10,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QTextEdit>
 #include <QTextList>
@@ -255,21 +252,13 @@ void CbcTextEdit::FilePrint()
 {
     if (!m_pqteEditor)
         return;
-    QPrinter qpPrinter(QPrinter::ScreenResolution);
-    qpPrinter.setFullPage(true);
-    QPrintDialog qpdDialog(&qpPrinter, this);
-    if (qpdDialog.exec() != QDialog::Accepted)
-        return;
-    QPainter qpPainter;
-    if (!qpPainter.begin(&qpPrinter))
-        return;
     PageLoop::Settings settings;
     settings.m_uiMarginX = 72;
     settings.m_uiMarginY = 72;
     settings.m_qstrHtml = m_pqteEditor->toHtml();
     settings.m_qfFont = PageLoop::PrintFont();
     settings.m_qpPalette = palette();
-    PageLoop::Print(qpPainter, qpPrinter, settings);
+    PageLoop::PrintAfterDialog(this, settings, false);
 }
 
 void CbcTextEdit::FileExit()
@@ -277,34 +266,35 @@ void CbcTextEdit::FileExit()
     hide();
 }
 
-void CbcTextEdit::EditUndo()
+void CbcTextEdit::ForwardToEditor(void (QTextEdit::*p_pmOperation)())
 {
     if (m_pqteEditor)
-        m_pqteEditor->undo();
+        (m_pqteEditor->*p_pmOperation)();
+}
+
+void CbcTextEdit::EditUndo()
+{
+    ForwardToEditor(&QTextEdit::undo);
 }
 
 void CbcTextEdit::EditRedo()
 {
-    if (m_pqteEditor)
-        m_pqteEditor->redo();
+    ForwardToEditor(&QTextEdit::redo);
 }
 
 void CbcTextEdit::EditCut()
 {
-    if (m_pqteEditor)
-        m_pqteEditor->cut();
+    ForwardToEditor(&QTextEdit::cut);
 }
 
 void CbcTextEdit::EditCopy()
 {
-    if (m_pqteEditor)
-        m_pqteEditor->copy();
+    ForwardToEditor(&QTextEdit::copy);
 }
 
 void CbcTextEdit::EditPaste()
 {
-    if (m_pqteEditor)
-        m_pqteEditor->paste();
+    ForwardToEditor(&QTextEdit::paste);
 }
 
 void CbcTextEdit::TextBold()

@@ -62,6 +62,8 @@ private Q_SLOTS:
 
 private:
     void DoConnections(QTextEdit* p_pqteEditor);
+    // Runs the editor's operation when there is an editor.
+    void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
     void CreateEditor();
     // An action built the window's way, added to the tool bar and the menu
     // where given.

@@ -9,9 +9,6 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -195,14 +192,6 @@ void HelpWindow::newWindow() { }
 
 void HelpWindow::print()
 {
-    QPrinter qpPrinter(QPrinter::ScreenResolution);
-    qpPrinter.setFullPage(true);
-    QPrintDialog qpdDialog(&qpPrinter, nullptr);
-    if (qpdDialog.exec() != QDialog::Accepted)
-        return;
-    QPainter qpPainter;
-    if (!qpPainter.begin(&qpPrinter))
-        return;
     PageLoop::Settings settings;
     settings.m_uiMarginX = 72;
     settings.m_uiMarginY = 72;
@@ -214,7 +203,7 @@ void HelpWindow::print()
         ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(qurlSource.toString()))
         : qurlSource;
     settings.m_qpPalette = palette();
-    PageLoop::Print(qpPainter, qpPrinter, settings);
+    PageLoop::PrintAfterDialog(nullptr, settings, false);
 }
 
 void HelpWindow::pathSelected(const QString& p_qstrPath)

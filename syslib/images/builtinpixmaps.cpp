@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "back.xpm"
+#include "directory.xpm"
 #include "editcopy.xpm"
 #include "editcut.xpm"
 #include "editpaste.xpm"
@@ -10,6 +11,8 @@
 #include "editundo.xpm"
 #include "fileprint.xpm"
 #include "filesave.xpm"
+#include "forward.xpm"
+#include "home.xpm"
 #include "textbold.xpm"
 #include "textcenter.xpm"
 #include "textitalic.xpm"
@@ -17,9 +20,6 @@
 #include "textleft.xpm"
 #include "textright.xpm"
 #include "textunder.xpm"
-#include "directory.xpm"
-#include "forward.xpm"
-#include "home.xpm"
 #include "up.xpm"
 
 QPixmap BuiltinPixmaps::ForWorkspaceFile(const QString& p_qstrFileName)
@@ -48,9 +48,8 @@ QPixmap BuiltinPixmaps::HelpHome()
 
 QPixmap BuiltinPixmaps::Editor(EditorIcon p_eIcon)
 {
-    static const char* const* const s_pszPictures[] = {filesave_xpm, fileprint_xpm, editundo_xpm,   editredo_xpm,
-                                                       editcopy_xpm, editcut_xpm,   editpaste_xpm,  textbold_xpm,
-                                                       textitalic_xpm, textunder_xpm, textleft_xpm, textcenter_xpm,
-                                                       textright_xpm, textjustify_xpm};
+    static const char* const* const s_pszPictures[]
+        = {filesave_xpm, fileprint_xpm,  editundo_xpm,  editredo_xpm, editcopy_xpm,   editcut_xpm,   editpaste_xpm,
+           textbold_xpm, textitalic_xpm, textunder_xpm, textleft_xpm, textcenter_xpm, textright_xpm, textjustify_xpm};
     return QPixmap(s_pszPictures[int(p_eIcon)]);
 }

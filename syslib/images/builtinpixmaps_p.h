@@ -12,7 +12,22 @@ namespace BuiltinPixmaps
 QPixmap ForWorkspaceFile(const QString& p_qstrFileName);
 
 // The editor window's 22 x 22 pictures.
-enum class EditorIcon { Save, Print, Undo, Redo, Copy, Cut, Paste, Bold, Italic, Underline, Left, Center, Right, Justify };
+enum class EditorIcon {
+    Save,
+    Print,
+    Undo,
+    Redo,
+    Copy,
+    Cut,
+    Paste,
+    Bold,
+    Italic,
+    Underline,
+    Left,
+    Center,
+    Right,
+    Justify
+};
 QPixmap Editor(EditorIcon p_eIcon);
 
 // The help window's 16 x 16 pictures.

@@ -19,8 +19,8 @@ bool SetUp(QPrinter& p_qpPrinter)
     return qpdDialog.exec() == QDialog::Accepted;
 }
 
-void PrintWithPrintFont(QPainter& p_painter, QPrinter& p_qpPrinter, const QString& p_qstrText,
-                        const QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY)
+PageLoop::Settings WithPrintFont(const QString& p_qstrText, const QWidget* p_pqwParent, uint p_uiMarginX,
+                                 uint p_uiMarginY)
 {
     PageLoop::Settings settings;
     settings.m_uiMarginX = p_uiMarginX;
@@ -28,7 +28,7 @@ void PrintWithPrintFont(QPainter& p_painter, QPrinter& p_qpPrinter, const QStrin
     settings.m_qstrHtml = p_qstrText;
     settings.m_qfFont = PageLoop::PrintFont();
     settings.m_qpPalette = p_pqwParent ? p_pqwParent->palette() : QPalette();
-    PageLoop::Print(p_painter, p_qpPrinter, settings);
+    return settings;
 }
 
 // The file the n-th job of a list goes to: "a.pdf", "a-2.pdf", "a-3.pdf"...
@@ -73,22 +73,13 @@ void CpmPrintManager::PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWid
     // already painting ignores it.
     p_pqpPrinter->setPageSize(QPageSize(QPageSize::A4));
     QPainter qpPainter;
-    if (!qpPainter.begin(p_pqpPrinter))
-        return;
-    PrintWithPrintFont(qpPainter, *p_pqpPrinter, p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY);
+    if (qpPainter.begin(p_pqpPrinter))
+        PageLoop::Print(qpPainter, *p_pqpPrinter, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY));
 }
 
 void CpmPrintManager::PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY)
 {
-    QPrinter qpPrinter(QPrinter::ScreenResolution);
-    qpPrinter.setFullPage(true);
-    if (!SetUp(qpPrinter))
-        return;
-    qpPrinter.setPageSize(QPageSize(QPageSize::A4));
-    QPainter qpPainter;
-    if (!qpPainter.begin(&qpPrinter))
-        return;
-    PrintWithPrintFont(qpPainter, qpPrinter, p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY);
+    PageLoop::PrintAfterDialog(nullptr, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY), true);
 }
 
 void CpmPrintManager::PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY)

@@ -3,6 +3,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextDocument>
 
 QFont PageLoop::PrintFont()
@@ -63,4 +65,18 @@ int PageLoop::Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Sett
         p_device.newPage();
     }
     return iPage;
+}
+
+void PageLoop::PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4)
+{
+    QPrinter qpPrinter(QPrinter::ScreenResolution);
+    qpPrinter.setFullPage(true);
+    QPrintDialog qpdDialog(&qpPrinter, p_pqwDialogParent);
+    if (qpdDialog.exec() != QDialog::Accepted)
+        return;
+    if (p_bA4)
+        qpPrinter.setPageSize(QPageSize(QPageSize::A4));
+    QPainter qpPainter;
+    if (qpPainter.begin(&qpPrinter))
+        Print(qpPainter, qpPrinter, p_settings);
 }

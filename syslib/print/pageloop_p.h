@@ -8,6 +8,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QWidget;
 
 // Prints a rich text page by page: the text laid out for the device within
 // margins given in points, no line cut across pages, and each page's number
@@ -33,6 +34,11 @@ QFont PrintFont();
 // mode, so that coordinates count from the paper's edge). Returns the
 // number of pages printed.
 int Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Settings& p_settings);
+
+// Shows the printer set-up dialog for a printer in screen resolution and
+// full-page mode and, unless it is cancelled, prints on it (on A4 when asked
+// for; otherwise on the paper the dialog chose).
+void PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4);
 }
 
 #endif

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +82,23 @@ std::shared_ptr<UiDriver::SeenBox> UiDriver::CloseNextMessageBox(int p_iTimeoutM
         },
         p_iTimeoutMs);
     return pSeen;
+}
+
+std::shared_ptr<bool> UiDriver::AnswerPrintDialog(const QString& p_qstrPdfFile, int p_iTimeoutMs)
+{
+    auto pbShown = std::make_shared<bool>(false);
+    OnNextModal(
+        [pbShown, p_qstrPdfFile](QWidget* p_pqwModal) {
+            *pbShown = qobject_cast<QPrintDialog*>(p_pqwModal) != nullptr;
+            if (!p_qstrPdfFile.isNull() && *pbShown) {
+                p_pqwModal->findChild<QLineEdit*>("filename")->setText(p_qstrPdfFile);
+                QMetaObject::invokeMethod(p_pqwModal, "accept");
+            } else {
+                QMetaObject::invokeMethod(p_pqwModal, "reject");
+            }
+        },
+        p_iTimeoutMs);
+    return pbShown;
 }
 
 bool UiDriver::TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText)

@@ -31,6 +31,10 @@ struct SeenBox
 // records what it showed.
 std::shared_ptr<SeenBox> CloseNextMessageBox(int p_iTimeoutMs = 10000);
 
+// Accepts the next print dialog with output to that PDF file, or cancels it
+// when the name is null; tells whether a print dialog came.
+std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrPdfFile, int p_iTimeoutMs = 10000);
+
 // Triggers the popup's entry with that text (menu text with '&' removed).
 bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText);
 }

@@ -363,10 +363,7 @@ private Q_SLOTS:
             qstrText += QString("<p>paragraph%1 with some words to fill the page</p>").arg(i, 3, 10, QChar('0'));
         window.SetText(qstrText);
         const QString qstrPdf = m_dir.filePath("editor.pdf");
-        UiDriver::OnNextModal([&](QWidget* p_pDialog) {
-            p_pDialog->findChild<QLineEdit*>("filename")->setText(qstrPdf);
-            QMetaObject::invokeMethod(p_pDialog, "accept");
-        });
+        UiDriver::AnswerPrintDialog(qstrPdf);
         Action(window, "filePrint")->trigger();
         const PdfContent content = ReadPdf(qstrPdf, PDFTOTEXT);
         QVERIFY(content.m_qlPages.size() >= 3);

@@ -278,10 +278,7 @@ private Q_SLOTS:
     {
         Open("long.html");
         const QString qstrPdf = m_pages.filePath("help.pdf");
-        UiDriver::OnNextModal([&](QWidget* p_pDialog) {
-            p_pDialog->findChild<QLineEdit*>("filename")->setText(qstrPdf);
-            QMetaObject::invokeMethod(p_pDialog, "accept");
-        });
+        UiDriver::AnswerPrintDialog(qstrPdf);
         QTest::keyClick(m_pWindow.get(), Qt::Key_P, Qt::AltModifier);
         const PdfContent content = ReadPdf(qstrPdf, PDFTOTEXT);
         QVERIFY(content.m_qlPages.size() >= 2);

@@ -35,24 +35,6 @@ QStringList DocumentWords(int p_iParagraphs, const QString& p_qstrPrefix = "w")
     return qslWords;
 }
 
-// Accepts the next print dialog with output to that PDF file, or cancels it
-// (null name); tells whether a dialog came.
-std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrFile)
-{
-    auto pbShown = std::make_shared<bool>(false);
-    UiDriver::OnNextModal(
-        [pbShown, p_qstrFile](QWidget* p_pModal) {
-            *pbShown = qobject_cast<QPrintDialog*>(p_pModal) != nullptr;
-            if (p_qstrFile.isNull()) {
-                QMetaObject::invokeMethod(p_pModal, "reject");
-                return;
-            }
-            p_pModal->findChild<QLineEdit*>("filename")->setText(p_qstrFile);
-            QMetaObject::invokeMethod(p_pModal, "accept");
-        },
-        3000);
-    return pbShown;
-}
 }
 
 class TestCpmPrintManager : public QObject
@@ -169,21 +151,21 @@ private Q_SLOTS:
     void dialogOverloads()
     {
         const QString qstrFile = m_dir.filePath("dialog.pdf");
-        auto pbShown = AnswerPrintDialog(qstrFile);
+        auto pbShown = UiDriver::AnswerPrintDialog(qstrFile);
         CpmPrintManager::PrintHTML(Document(100), &m_parent, 72, 72);
         QVERIFY(*pbShown);
         const PdfContent content = Read(qstrFile);
         QCOMPARE(content.m_qlPages.first(), QSizeF(595, 842));
         CheckPages(content, DocumentWords(100), 96, 72, 72);
 
-        pbShown = AnswerPrintDialog(QString());
+        pbShown = UiDriver::AnswerPrintDialog(QString());
         CpmPrintManager::PrintHTML(Document(1), &m_parent, 72, 72);
         QVERIFY(*pbShown);
 
         // Plain text: one page, lines one below the other from (10, 10),
         // tabs expanded, the rest of a long line cut at the paper's edge.
         const QString qstrPlain = m_dir.filePath("plain.pdf");
-        pbShown = AnswerPrintDialog(qstrPlain);
+        pbShown = UiDriver::AnswerPrintDialog(qstrPlain);
         QString qstrLong;
         for (int i = 0; i < 60; ++i)
             qstrLong += QString("long%1 ").arg(i);
@@ -209,7 +191,7 @@ private Q_SLOTS:
         QVERIFY(box("after-tab").left() > box("line0").right() + 5);
         QVERIFY(box("long0").left() > 0);
 
-        pbShown = AnswerPrintDialog(QString());
+        pbShown = UiDriver::AnswerPrintDialog(QString());
         CpmPrintManager::PrintPlain("nothing");
         QVERIFY(*pbShown);
     }
@@ -217,7 +199,7 @@ private Q_SLOTS:
     void listOfTexts()
     {
         const QString qstrFile = m_dir.filePath("list.pdf");
-        auto pbShown = AnswerPrintDialog(qstrFile);
+        auto pbShown = UiDriver::AnswerPrintDialog(qstrFile);
         CpmPrintManager::PrintHTML(QStringList {Document(2, "a"), Document(80, "b"), Document(3, "c")}, 72, 72);
         QVERIFY(*pbShown);
         const PdfContent first = Read(qstrFile);
@@ -238,14 +220,14 @@ private Q_SLOTS:
         }
 
         // Cancelled: nothing printed; an empty list asks nothing.
-        pbShown = AnswerPrintDialog(QString());
+        pbShown = UiDriver::AnswerPrintDialog(QString());
         CpmPrintManager::PrintHTML(QStringList {Document(1, "x"), Document(1, "y")}, 72, 72);
         QVERIFY(*pbShown);
         QVERIFY(!QFile::exists(m_dir.filePath("list-4.pdf")));
-        pbShown = AnswerPrintDialog(QString());
+        pbShown = UiDriver::AnswerPrintDialog(QString(), 300);
         CpmPrintManager::PrintHTML(QStringList(), 72, 72);
         CpmPrintManager::PrintHTML(QStringList {QString(), Document(1)}, 72, 72);
-        QTest::qWait(100);
+        QTest::qWait(400); // until the driver gives up
         QVERIFY(!*pbShown);
     }
 };

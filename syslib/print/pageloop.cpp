@@ -5,7 +5,48 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+
+namespace
+{
+// Qt's layout draws a paragraph's lines from the last one above the clip on,
+// so a paragraph that runs on from the previous page would repeat that line,
+// hidden by the clip but present in a PDF's text. Such a paragraph's lines in
+// the page's stretch are drawn here; returns where the rest of the page
+// starts. p_it walks the top-level paragraphs and tables page by page.
+qreal DrawRunOnParagraph(QPainter& p_painter, const QTextDocument& p_qtdDocument, QTextFrame::iterator& p_it,
+                         const QRectF& p_qrPage, const QPalette& p_qpPalette)
+{
+    const qreal dEdge = 0.5; // what only touches the page's edge is not on it
+    const qreal dRestTop = p_qrPage.top() + dEdge;
+    const auto bottomOf = [&](const QTextFrame::iterator& p_at) {
+        if (QTextFrame* pqtfFrame = p_at.currentFrame())
+            return p_qtdDocument.documentLayout()->frameBoundingRect(pqtfFrame).bottom();
+        const QTextLayout* pqtlLayout = p_at.currentBlock().layout();
+        return pqtlLayout->position().y() + pqtlLayout->boundingRect().bottom();
+    };
+    while (!p_it.atEnd() && bottomOf(p_it) <= dRestTop)
+        ++p_it;
+    if (p_it.atEnd() || p_it.currentFrame())
+        return dRestTop;
+    const QTextLayout* pqtlLayout = p_it.currentBlock().layout();
+    const QPointF qpAt = pqtlLayout->position();
+    if (pqtlLayout->lineCount() == 0 || qpAt.y() + pqtlLayout->lineAt(0).y() >= p_qrPage.top() - dEdge)
+        return dRestTop; // starts on this page
+
+    p_painter.setPen(p_qpPalette.color(QPalette::Text));
+    for (int i = 0; i < pqtlLayout->lineCount(); ++i) {
+        const QTextLine qtlLine = pqtlLayout->lineAt(i);
+        const qreal dTop = qpAt.y() + qtlLine.y();
+        if (dTop >= p_qrPage.top() - dEdge && dTop + qtlLine.height() <= p_qrPage.bottom() + dEdge)
+            qtlLine.draw(&p_painter, qpAt);
+    }
+    return bottomOf(p_it) + dEdge;
+}
+}
 
 QFont PageLoop::PrintFont()
 {
@@ -38,6 +79,7 @@ int PageLoop::Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Sett
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette = p_settings.m_qpPalette;
     context.palette.setColor(QPalette::Link, Qt::blue);
+    QTextFrame::iterator itTopLevel = qtdDocument.rootFrame()->begin();
     int iPage = 1;
     for (;; ++iPage) {
         // The stretch of the document that this page shows.
@@ -47,8 +89,14 @@ int PageLoop::Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Sett
         // Lines are drawn when they lie in the page's stretch; one that only
         // touches its edge belongs to the neighbouring page.
         p_painter.setClipRect(QRectF(0, dTop, qrBody.width(), qrBody.height()));
-        context.clip = QRectF(0, dTop + 0.5, qrBody.width(), qrBody.height() - 1.0);
-        qtdDocument.documentLayout()->draw(&p_painter, context);
+        const QRectF qrPage(0, dTop, qrBody.width(), qrBody.height());
+        QRectF qrRest(0, 0, qrBody.width(), 0);
+        qrRest.setTop(DrawRunOnParagraph(p_painter, qtdDocument, itTopLevel, qrPage, context.palette));
+        qrRest.setBottom(qrPage.bottom() - 0.5);
+        if (qrRest.height() > 0) {
+            context.clip = qrRest;
+            qtdDocument.documentLayout()->draw(&p_painter, context);
+        }
         p_painter.restore();
 
         if (p_settings.m_bPrintFontOnEveryPage)

@@ -1,5 +1,7 @@
 #include "DemoWindow.h"
 
+#include "InputsDialog.h"
+
 #include <CbcTextEdit.h>
 #include <CivmIconViewManager.h>
 #include <CpmPrintManager.h>
@@ -66,6 +68,8 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
         }
         m_pEditor->show();
         m_pEditor->raise();
+    } else if (p_qstrFunction == QLatin1String("inputs")) {
+        InputsDialog(m_qstrWorkspace, this).exec();
     } else if (p_qstrFunction == QLatin1String("quit")) {
         close();
     } else if (p_qstrFunction.startsWith(QLatin1String("print-"))) {
@@ -152,5 +156,8 @@ QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)
     SystemCallSlot(QStringLiteral("editor"));
     save(m_pEditor->grab(), "editor");
     m_pEditor->hide();
-    return qslSaved.size() == 5 ? qslSaved : QStringList();
+    InputsDialog qdInputs(m_qstrWorkspace, this);
+    qdInputs.show();
+    save(qdInputs.grab(), "inputs");
+    return qslSaved.size() == 6 ? qslSaved : QStringList();
 }

@@ -17,9 +17,9 @@ public:
     explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
     ~DemoWindow() override;
 
-    // Saves pictures of the window into the folder: the workspace, its
-    // context menu, the first folder opened, the help and the editor window. Returns
-    // the files saved, empty on failure.
+    // Saves pictures into the folder: the workspace, its context menu, the
+    // first folder opened, the help and editor windows and the inputs.
+    // Returns the files saved, empty on failure.
     QStringList SaveScreenshots(const QString& p_qstrFolder);
 
 private:

@@ -9,7 +9,7 @@ CREATE TABLE rbox_columns (tbl INTEGER NOT NULL, position INTEGER NOT NULL, name
                            type INTEGER NOT NULL, PRIMARY KEY (tbl, position), UNIQUE (tbl, name)) WITHOUT ROWID;
 CREATE TABLE rbox_data_1 (id INTEGER PRIMARY KEY, c1 TEXT, c2 TEXT, c3 TEXT, c4 TEXT, c5 TEXT, c6 TEXT, c7 TEXT,
                           c8 TEXT);
-INSERT INTO rbox_tables VALUES (1, 17);
+INSERT INTO rbox_tables VALUES (1, 18);
 INSERT INTO rbox_columns VALUES
   (1, 1, 'Type/ENUM', 8), (1, 2, 'Parent/STRING', 8), (1, 3, 'Name/STRING', 8), (1, 4, 'Functionality/STRING', 8),
   (1, 5, 'IconFilename/STRING', 8), (1, 6, 'XPos/INT', 8), (1, 7, 'YPos/INT', 8), (1, 8, 'Depth/INT', 8);
@@ -30,5 +30,6 @@ INSERT INTO rbox_data_1 VALUES
   (13, 'System', 'Drucken', 'Klartext', 'print-plain', ':/pictures/printer.png', '0', '0', '4'),
   (14, 'System', 'root', 'Hilfe', 'help', ':/pictures/help.png', '0', '0', '4'),
   (15, 'System', 'root', 'Über die Demo', 'about', ':/pictures/document.png', '0', '0', '5'),
-  (16, 'System', 'root', 'Beenden', 'quit', ':/pictures/quit.png', '0', '0', '6');
+  (16, 'System', 'root', 'Beenden', 'quit', ':/pictures/quit.png', '0', '0', '6'),
+  (17, 'System', 'Werkzeuge', 'Eingaben', 'inputs', ':/pictures/form.png', '0', '0', '3');
 COMMIT;

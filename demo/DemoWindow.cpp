@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "DemoWindow.h"
 
 #include "InputsDialog.h"
@@ -8,6 +9,7 @@
 #include <HelpWindow.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +17,9 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextDocument>
-#include <QTimer>
 
 DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
     : QMainWindow(parent)
@@ -38,6 +38,21 @@ DemoWindow::~DemoWindow()
 {
     delete m_pHelp;
     delete m_pEditor;
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event)
+{
+    // The editor may ask about unsaved changes; cancelled, the demo goes on.
+    if (m_pEditor && m_pEditor->isVisible() && !m_pEditor->close()) {
+        event->ignore();
+        return;
+    }
+    delete m_pHelp;
+    m_pHelp = nullptr;
+    delete m_pEditor;
+    m_pEditor = nullptr;
+    event->accept();
+    QApplication::quit();
 }
 
 void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
@@ -119,45 +134,4 @@ void DemoWindow::Print(const QString& p_qstrFunction)
         qstrWhere = qstrChosen;
     }
     statusBar()->showMessage(qstrWhere, 10000);
-}
-
-QStringList DemoWindow::SaveScreenshots(const QString& p_qstrFolder)
-{
-    QDir().mkpath(p_qstrFolder);
-    QStringList qslSaved;
-    const auto save = [&](const QPixmap& p_qpPicture, const QString& p_qstrName) {
-        const QString qstrPath = QDir(p_qstrFolder).filePath(p_qstrName + ".png");
-        if (p_qpPicture.save(qstrPath))
-            qslSaved << qstrPath;
-    };
-    save(grab(), "workspace");
-
-    // The context menu of the first icon, photographed from the screen
-    // while it is open.
-    QListWidgetItem* pqiviFirst = m_pcivmWorkspace->item(0);
-    const QPoint qpAt
-        = m_pcivmWorkspace->viewport()->mapToGlobal(m_pcivmWorkspace->visualItemRect(pqiviFirst).center());
-    QTimer::singleShot(300, this, [&]() {
-        QWidget* pqwMenu = QApplication::activePopupWidget();
-        const QRect qrArea = pqwMenu ? frameGeometry().united(pqwMenu->geometry()) : frameGeometry();
-        save(screen()->grabWindow(0, qrArea.x(), qrArea.y(), qrArea.width(), qrArea.height()), "workspace-menu");
-        if (pqwMenu)
-            pqwMenu->close();
-    });
-    Q_EMIT m_pcivmWorkspace->rightButtonPressed(pqiviFirst, qpAt);
-
-    Q_EMIT m_pcivmWorkspace->doubleClicked(pqiviFirst);
-    save(grab(), "workspace-folder");
-    Q_EMIT m_pcivmWorkspace->doubleClicked(m_pcivmWorkspace->item(0));
-
-    SystemCallSlot(QStringLiteral("help"));
-    save(m_pHelp->grab(), "help");
-    m_pHelp->hide();
-    SystemCallSlot(QStringLiteral("editor"));
-    save(m_pEditor->grab(), "editor");
-    m_pEditor->hide();
-    InputsDialog qdInputs(m_qstrWorkspace, this);
-    qdInputs.show();
-    save(qdInputs.grab(), "inputs");
-    return qslSaved.size() == 6 ? qslSaved : QStringList();
 }

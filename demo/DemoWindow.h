@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef DEMOWINDOW_H
 #define DEMOWINDOW_H
 
@@ -17,10 +18,10 @@ public:
     explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
     ~DemoWindow() override;
 
-    // Saves pictures into the folder: the workspace, its context menu, the
-    // first folder opened, the help and editor windows and the inputs.
-    // Returns the files saved, empty on failure.
-    QStringList SaveScreenshots(const QString& p_qstrFolder);
+protected:
+    // Closing the workspace ends the demo: the other windows close with it,
+    // and every part saves what it keeps.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SystemCallSlot(const QString& p_qstrFunction);
@@ -30,8 +31,8 @@ private:
 
     CivmIconViewManager* m_pcivmWorkspace;
     QString m_qstrWorkspace;
-    // Made on first use; the help window's history and bookmarks are saved
-    // when the demo ends.
+    // Made on first use; the help window saves its history and bookmarks
+    // when it is deleted.
     HelpWindow* m_pHelp = nullptr;
     CbcTextEdit* m_pEditor = nullptr;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "InputsDialog.h"
 
 #include <CcleCurrencyLineEdit.h>
@@ -33,6 +34,10 @@ InputsDialog::InputsDialog(const QString& p_qstrFolder, QWidget* parent)
             &InputsDialog::SaveText);
     connect(pqdbbButtons->addButton(tr("S&chließen"), QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
             &QDialog::accept);
+
+    // Return in a field must not press a button: the first one would open a file dialog.
+    for (QAbstractButton* pqabButton : pqdbbButtons->buttons())
+        static_cast<QPushButton*>(pqabButton)->setAutoDefault(false);
 
     auto* pqvblLayout = new QVBoxLayout(this);
     pqvblLayout->addLayout(pqflForm);

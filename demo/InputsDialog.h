@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef INPUTSDIALOG_H
 #define INPUTSDIALOG_H
 

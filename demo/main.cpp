@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: BSD-3-Clause
+#include "DemoTour.h"
 #include "DemoWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -29,21 +32,31 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("torvasdemo");
     QApplication::setOrganizationName("TORVASyslib");
 
+    // The demo speaks German, and so do Qt's own dialogs.
+    QTranslator qtQt;
+    if (qtQt.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtQt);
+
     QCommandLineParser parser;
     parser.setApplicationDescription("Demo host application of TORVASyslib.");
     parser.addHelpOption();
-    const QCommandLineOption workspace("workspace", "Keep the workspace in <folder>.", "folder",
-                                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                           + "/workspace");
+    const QCommandLineOption workspace("workspace", "Keep the workspace in <folder>.", "folder");
     const QCommandLineOption screenshots(
-        "screenshots", "Save screenshots of the demo into <folder>, then quit (on a copy of the sample workspace).",
+        "screenshots",
+        "Take a tour through every part, save a screenshot of each into <folder> and quit through \"Beenden\". "
+        "Without --workspace the tour works on scratch copies of the workspace and the help files.",
         "folder");
     parser.addOption(workspace);
     parser.addOption(screenshots);
     parser.process(app);
 
+    const bool bTour = parser.isSet(screenshots);
     QTemporaryDir qtdScratch;
-    const QString qstrWorkspace = parser.isSet(screenshots) ? qtdScratch.path() : parser.value(workspace);
+    if (bTour && !parser.isSet(workspace))
+        qputenv("XDG_DATA_HOME", QFile::encodeName(qtdScratch.path()));
+    const QString qstrWorkspace = parser.isSet(workspace)
+        ? parser.value(workspace)
+        : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/workspace";
     if (!PrepareWorkspace(qstrWorkspace)) {
         std::fprintf(stderr, "Cannot set up the workspace folder %s\n", qPrintable(qstrWorkspace));
         return 1;
@@ -51,15 +64,11 @@ int main(int argc, char** argv)
 
     DemoWindow window(qstrWorkspace);
     window.show();
+    if (!bTour)
+        return app.exec();
 
-    if (parser.isSet(screenshots)) {
-        const QString qstrFolder = parser.value(screenshots);
-        QTimer::singleShot(500, &window, [&]() {
-            const QStringList qslSaved = window.SaveScreenshots(qstrFolder);
-            std::printf("%s\n",
-                        qslSaved.isEmpty() ? "Could not save the screenshots" : qPrintable(qslSaved.join('\n')));
-            QApplication::exit(qslSaved.isEmpty() ? 1 : 0);
-        });
-    }
-    return app.exec();
+    DemoTour tour(window, parser.value(screenshots));
+    tour.Start();
+    const int iResult = app.exec();
+    return tour.Succeeded() ? iResult : 1;
 }

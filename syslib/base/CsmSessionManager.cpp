@@ -1,7 +1,8 @@
 #include "CsmSessionManager.h"
 
+#include "atomicfile_p.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstring>
@@ -128,16 +129,15 @@ bool CsmSessionManager::Save()
 
 bool CsmSessionManager::SaveAs(QString p_qstrFileName)
 {
-    QSaveFile qsfFile(p_qstrFileName);
-    if (!qsfFile.open(QIODevice::WriteOnly | QIODevice::Text))
+    AtomicFile file(p_qstrFileName);
+    if (!file.Open(QIODevice::Text))
         return false;
-    // Written in pieces of about a megabyte; a full disk shortens a write
-    // without reporting an error.
+    // Written in pieces of about a megabyte.
     constexpr qsizetype PieceSize = 1 << 20;
     QByteArray qbaPiece;
     qbaPiece.reserve(PieceSize + 4096);
     const auto flush = [&]() {
-        const bool bWritten = qsfFile.write(qbaPiece) == qbaPiece.size();
+        const bool bWritten = file.Write(qbaPiece);
         qbaPiece.resize(0);
         return bWritten;
     };
@@ -148,18 +148,13 @@ bool CsmSessionManager::SaveAs(QString p_qstrFileName)
         for (const Entry& entry : key.m_vEntries) {
             qbaPiece += Line(entry);
             qbaPiece += '\n';
-            if (qbaPiece.size() >= PieceSize && !flush()) {
-                qsfFile.cancelWriting();
-                return false;
-            }
+            if (qbaPiece.size() >= PieceSize && !flush())
+                return false; // the temporary file goes with `file`
         }
         qbaPiece += '\n';
     }
-    if (!flush()) {
-        qsfFile.cancelWriting();
-        return false;
-    }
-    return qsfFile.commit();
+    flush();
+    return file.Commit();
 }
 
 void CsmSessionManager::SetFileName(QString p_qstrFileName)

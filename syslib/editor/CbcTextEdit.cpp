@@ -1,5 +1,6 @@
 #include "CbcTextEdit.h"
 
+#include "atomicfile_p.h"
 #include "builtinpixmaps_p.h"
 #include "pageloop_p.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QTextEdit>
 #include <QTextList>
 #include <QToolBar>
@@ -238,14 +238,7 @@ void CbcTextEdit::FileSave()
 {
     if (!m_pqteEditor)
         return;
-    // Written whole or not at all: a failed write leaves the old file.
-    QSaveFile qsfFile(m_qstrFilename);
-    const QByteArray qbaText = m_pqteEditor->toHtml().toLocal8Bit();
-    if (!qsfFile.open(QIODevice::WriteOnly) || qsfFile.write(qbaText) != qbaText.size()) {
-        qsfFile.cancelWriting();
-        return;
-    }
-    qsfFile.commit();
+    AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toLocal8Bit());
 }
 
 void CbcTextEdit::FilePrint()

@@ -1,8 +1,9 @@
 #include "CfmFilemanager.h"
 
+#include "atomicfile_p.h"
+
 #include <QFile>
 #include <QFileDialog>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -73,15 +74,7 @@ QString CfmFilemanager::SaveFile(QString p_qstrText, bool p_bAlwaysAsk, QString 
     if (!qstrFileName.contains(QLatin1Char('.')))
         qstrFileName += QLatin1Char('.') + type.m_qstrExtension;
 
-    // Written whole or not at all; a full disk shortens a write without
-    // reporting an error.
-    QSaveFile qsfFile(qstrFileName);
-    const QByteArray qbaText = p_qstrText.toLocal8Bit();
-    if (!qsfFile.open(QIODevice::WriteOnly) || qsfFile.write(qbaText) != qbaText.size()) {
-        qsfFile.cancelWriting();
-        return QString();
-    }
-    return qsfFile.commit() ? qstrFileName : QString();
+    return AtomicFile::Replace(qstrFileName, p_qstrText.toLocal8Bit()) ? qstrFileName : QString();
 }
 
 QString CfmFilemanager::GetFilename() const

@@ -1,8 +1,9 @@
 #include "stringlistfile_p.h"
 
+#include "atomicfile_p.h"
+
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 
 QStringList StringListFile::Read(const QString& p_qstrFile)
 {
@@ -43,9 +44,6 @@ QStringList StringListFile::Read(const QString& p_qstrFile)
 
 bool StringListFile::Write(const QString& p_qstrFile, const QStringList& p_qslStrings)
 {
-    QSaveFile qsfFile(p_qstrFile);
-    if (!qsfFile.open(QIODevice::WriteOnly))
-        return false;
     QByteArray qbaData;
     {
         QDataStream qdsOut(&qbaData, QIODevice::WriteOnly);
@@ -53,10 +51,5 @@ bool StringListFile::Write(const QString& p_qstrFile, const QStringList& p_qslSt
         if (qdsOut.status() != QDataStream::Ok)
             return false;
     }
-    // A full disk shortens a write without reporting an error.
-    if (qsfFile.write(qbaData) != qbaData.size()) {
-        qsfFile.cancelWriting();
-        return false;
-    }
-    return qsfFile.commit();
+    return AtomicFile::Replace(p_qstrFile, qbaData);
 }

@@ -201,7 +201,7 @@ void DemoTour::Run()
             Check(pqleName, "the entry dialog has a name field");
             QTest::keyClicks(pqleName, "Tour");
             Shoot("entry-dialog", {&m_window, p_pqwDialog});
-            QTest::mouseClick(p_pqwDialog->findChild<QPushButton*>("qpbOK"), Qt::LeftButton);
+            QTest::keyClick(pqleName, Qt::Key_Return);
         });
         ChooseEntry(p_pqwMenu, "Neuer Ordner");
     });

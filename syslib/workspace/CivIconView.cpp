@@ -1,7 +1,9 @@
 #include "CivIconView.h"
 
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 
 CivIconView::CivIconView(QWidget* parent)
     : QListWidget(parent)
@@ -124,8 +126,32 @@ void CivIconView::commitData(QWidget* editor)
     QListWidgetItem* pqiviItem = itemFromIndex(m_qpmiRenamed);
     const QString qstrOld = pqiviItem ? pqiviItem->text() : QString();
     QListWidget::commitData(editor);
-    if (pqiviItem && pqiviItem->text() != qstrOld)
-        Q_EMIT itemRenamed(pqiviItem, pqiviItem->text());
+    if (!pqiviItem || pqiviItem->text() == qstrOld)
+        return;
+    // Told once the view has closed the editor: a receiver that opens a
+    // dialog would otherwise let the editor be deleted under the view.
+    const QPersistentModelIndex qpmiRenamed = m_qpmiRenamed;
+    QMetaObject::invokeMethod(
+        this,
+        [this, qpmiRenamed]() {
+            if (QListWidgetItem* pqiviRenamed = itemFromIndex(qpmiRenamed))
+                Q_EMIT itemRenamed(pqiviRenamed, pqiviRenamed->text());
+        },
+        Qt::QueuedConnection);
+}
+
+bool CivIconView::viewportEvent(QEvent* event)
+{
+    // A name cut short under its picture can be read in full as a tool tip.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* pqheHelp = static_cast<QHelpEvent*>(event);
+        const QListWidgetItem* pqiviItem = itemAt(pqheHelp->pos());
+        if (pqiviItem && pqiviItem->toolTip().isEmpty()) {
+            QToolTip::showText(pqheHelp->globalPos(), pqiviItem->text(), viewport(), visualItemRect(pqiviItem));
+            return true;
+        }
+    }
+    return QListWidget::viewportEvent(event);
 }
 
 void CivIconView::keyPressEvent(QKeyEvent* event)

@@ -11,7 +11,7 @@
 // An icon view: a QListWidget in icon mode whose items keep the positions
 // given to them (by MoveItem or by the user dragging them) across insertions,
 // removals and re-layouts, with in-place renaming and the signals of a
-// classic icon view.
+// classic icon view. An item's tool tip is its whole text.
 class TORVASYSLIB_EXPORT CivIconView : public QListWidget
 {
     Q_OBJECT
@@ -43,12 +43,15 @@ Q_SIGNALS:
     void doubleClicked(QListWidgetItem* p_pqiviItem);
     void returnPressed(QListWidgetItem* p_pqiviItem);
     void rightButtonPressed(QListWidgetItem* p_pqiviItem, const QPoint& p_qpGlobalPos);
+    // The user changed the item's text in place; emitted once the editor has
+    // closed.
     void itemRenamed(QListWidgetItem* p_pqiviItem, const QString& p_qstrText);
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 protected Q_SLOTS:
     void commitData(QWidget* editor) override;

@@ -1,5 +1,6 @@
 #include "CivcIconViewContainer.h"
 
+#include "CivIconView.h"
 #include "CwsDirectoryIcon.h"
 
 #include <rbox.h>
@@ -185,20 +186,27 @@ CwsDirectoryIcon* CivcIconViewContainer::SearchDirectoryIcon(QString p_qstrName)
     return m_pcwsRoot;
 }
 
-void CivcIconViewContainer::SaveRBOX()
+bool CivcIconViewContainer::Save()
+{
+    return SaveRBOX();
+}
+
+bool CivcIconViewContainer::SaveRBOX()
 {
     if (!m_pcwsRoot)
-        return;
+        return false;
     if (m_bUnreadableFile && !SetAsideUnreadableFile())
-        return;
+        return false;
     rbox engine(GetFileName());
     engine.Save();
     for (const QString& qstrColumn : {TypeColumn, ParentColumn, NameColumn, FunctionalityColumn, IconFilenameColumn,
                                       XPosColumn, YPosColumn, DepthColumn})
         engine.AddHeaderItem(Table, qstrColumn, RboString);
     SaveIteration(&engine, m_pcwsRoot->GetChildrenList());
-    if (!engine.SetFinished())
-        std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
+    if (engine.SetFinished())
+        return true;
+    std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
+    return false;
 }
 
 void CivcIconViewContainer::SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlChildren)
@@ -219,13 +227,17 @@ void CivcIconViewContainer::SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlC
         case IconUp:
             continue;
         }
+        // A shown icon is written where it stands now, not where it was last hidden.
+        QPoint qpPos(pcwsIcon->GetX(), pcwsIcon->GetY());
+        if (pcwsIcon->GetIcon() && pcwsIcon->GetView())
+            qpPos = pcwsIcon->GetView()->ItemPos(pcwsIcon->GetIcon());
         const CwsDirectoryIcon* pcwsParent = pcwsIcon->GetParent();
         p_prbox->AddItemToDataSet(Table, iId, ParentColumn, pcwsParent ? pcwsParent->GetName() : RootName);
         p_prbox->AddItemToDataSet(Table, iId, NameColumn, pcwsIcon->GetName());
         p_prbox->AddItemToDataSet(Table, iId, FunctionalityColumn, pcwsIcon->GetFunctionality());
         p_prbox->AddItemToDataSet(Table, iId, IconFilenameColumn, pcwsIcon->GetIconFilename());
-        p_prbox->AddItemToDataSet(Table, iId, XPosColumn, QString::number(pcwsIcon->GetX()));
-        p_prbox->AddItemToDataSet(Table, iId, YPosColumn, QString::number(pcwsIcon->GetY()));
+        p_prbox->AddItemToDataSet(Table, iId, XPosColumn, QString::number(qpPos.x()));
+        p_prbox->AddItemToDataSet(Table, iId, YPosColumn, QString::number(qpPos.y()));
         p_prbox->AddItemToDataSet(Table, iId, DepthColumn, QString::number(pcwsIcon->GetDepth()));
     }
 }

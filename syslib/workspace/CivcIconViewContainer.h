@@ -18,7 +18,7 @@ class rbox;
 
 // The workspace store: owns the workspace tree of one view, reads it from the
 // record file (directory + "/icons") when constructed and writes it back when
-// destroyed.
+// destroyed or told to.
 class TORVASYSLIB_EXPORT CivcIconViewContainer
 {
 public:
@@ -32,6 +32,9 @@ public:
     CwsDirectoryIcon* GetRoot();
     // Replaces the tree by an empty root; the next save writes the empty tree.
     void Reset();
+    // Writes the tree now, atomically, as destruction does; shown icons are
+    // written where they stand. False when the file was not written.
+    bool Save();
 
     // Object operations of a business object container: the workspace store
     // keeps its nodes in the tree, so these do nothing.
@@ -46,7 +49,7 @@ private:
     QString GetFileName() const;
     void CreateRoot();
     void LoadRBOX();
-    void SaveRBOX();
+    bool SaveRBOX();
     void SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlChildren);
     void CreateIcon(CrboDataSet* p_pcrboDataSet);
     void CreateDirectoryIcon(CrboDataSet* p_pcrboDataSet);

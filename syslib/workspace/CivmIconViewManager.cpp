@@ -5,8 +5,11 @@
 #include "CwsDirectoryIcon.h"
 #include "workspacenames_p.h"
 
+#include <QDropEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 #include <utility>
@@ -19,6 +22,19 @@ void AddMenuItem(QMenu* p_pqpmMenu, const QString& p_qstrText, int p_iId)
 {
     p_pqpmMenu->addAction(p_qstrText)->setData(p_iId);
 }
+
+// Folders and entries below the folder, up links not counted.
+int CountEntries(CwsDirectoryIcon* p_pcwsFolder)
+{
+    int iCount = 0;
+    for (CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
+        if (pcwsChild->GetType() == IconDirectory)
+            iCount += 1 + CountEntries(static_cast<CwsDirectoryIcon*>(pcwsChild));
+        else if (pcwsChild->GetType() != IconUp)
+            ++iCount;
+    }
+    return iCount;
+}
 }
 
 CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory)
@@ -26,6 +42,7 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     , m_pqpmRightButtonPopup(new QMenu(this))
     , m_pqpmNoSelectionRightButtonPopup(nullptr)
     , m_qstrDirectory(std::move(p_qstrDirectory))
+    , m_pqtSave(new QTimer(this))
 {
     m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
     AddMenuItem(m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
@@ -51,6 +68,12 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     setSorting(false, true);
     setGridX(80);
     setGridY(75);
+
+    // Changes are saved as soon as the event that made them is done, all
+    // changes of one event in one save.
+    m_pqtSave->setSingleShot(true);
+    m_pqtSave->setInterval(0);
+    connect(m_pqtSave, &QTimer::timeout, this, [this]() { m_pcivcContainer->Save(); });
 
     FillView();
 }
@@ -146,8 +169,10 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
         break;
     case MenuDelete:
         // The clicked node itself: another child may carry the same text.
-        if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon))
+        if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon); pcwsIcon && ConfirmDeletion(pcwsIcon)) {
             m_pcwsCurrentDirectory->RemoveChild(pcwsIcon, false);
+            m_pqtSave->start();
+        }
         break;
     case MenuRename:
         if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
@@ -183,6 +208,7 @@ void CivmIconViewManager::IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QSt
         return;
     }
     pcwsIcon->SetName(p_qstrName);
+    m_pqtSave->start();
 }
 
 void CivmIconViewManager::RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon)
@@ -191,6 +217,35 @@ void CivmIconViewManager::RunDialog(bool p_bEntryMode, const char* p_szName, Cws
     if (p_pcwsIcon)
         qdDialog.FillDialog(p_pcwsIcon);
     qdDialog.exec();
+    m_pqtSave->start();
+}
+
+bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
+{
+    if (p_pcwsIcon->GetType() != IconDirectory)
+        return true;
+    const int iEntries = CountEntries(static_cast<CwsDirectoryIcon*>(p_pcwsIcon));
+    if (iEntries == 0)
+        return true;
+    const QString qstrText = iEntries == 1
+        ? tr("Der Ordner \"%1\" enthält einen Eintrag.\nSoll der Ordner mit seinem Inhalt gelöscht werden?")
+        : tr("Der Ordner \"%1\" enthält %n Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?", nullptr,
+             iEntries);
+    QMessageBox qmbAsk(QMessageBox::Question, tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()),
+                       QMessageBox::NoButton, this);
+    const QPushButton* pqpbYes = qmbAsk.addButton(tr("&Ja"), QMessageBox::YesRole);
+    QPushButton* pqpbNo = qmbAsk.addButton(tr("&Nein"), QMessageBox::NoRole);
+    qmbAsk.setDefaultButton(pqpbNo);
+    qmbAsk.setEscapeButton(pqpbNo);
+    qmbAsk.exec();
+    return qmbAsk.clickedButton() == pqpbYes;
+}
+
+void CivmIconViewManager::dropEvent(QDropEvent* event)
+{
+    CivIconView::dropEvent(event);
+    if (event->source() == this)
+        m_pqtSave->start();
 }
 
 void CivmIconViewManager::ShowError(const QString& p_qstrText)

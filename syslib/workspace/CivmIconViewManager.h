@@ -8,12 +8,15 @@ class CivcIconViewContainer;
 class CwsDirectoryIcon;
 class CwsIcon;
 class QMenu;
+class QTimer;
 
 // The workspace widget: shows one folder of the workspace tree kept in
 // directory + "/icons", opens entries and folders on double-click or Return,
 // and offers a context menu to open, create, delete, rename and edit them.
 // Program entries are handed to the host through SystemCall; user entries
-// are run with system(). The tree is saved when the widget is destroyed.
+// are run with system(). Every change made through the widget (new, renamed,
+// deleted or edited entries, moved icons) is saved at once, and the tree is
+// saved again when the widget is destroyed.
 class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
 {
     Q_OBJECT
@@ -34,6 +37,9 @@ public:
 Q_SIGNALS:
     void SystemCall(QString p_qstrFunction);
 
+protected:
+    void dropEvent(QDropEvent* event) override;
+
 protected Q_SLOTS:
     virtual void RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIcon, const QPoint& p_pqpPos);
     virtual void DoubleClickedSlot(QListWidgetItem* p_pqiviIcon);
@@ -43,12 +49,15 @@ private:
     void FillView();
     void RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon);
     void ShowError(const QString& p_qstrText);
+    // Asks before a folder that holds entries is deleted with them.
+    bool ConfirmDeletion(CwsIcon* p_pcwsIcon);
 
     QMenu* m_pqpmRightButtonPopup;
     QMenu* m_pqpmNoSelectionRightButtonPopup;
     QString m_qstrDirectory;
     CivcIconViewContainer* m_pcivcContainer = nullptr;
     CwsDirectoryIcon* m_pcwsCurrentDirectory = nullptr;
+    QTimer* m_pqtSave;
 };
 
 #endif

@@ -46,6 +46,10 @@ CsfdSimpleFileDialog::CsfdSimpleFileDialog(QWidget* parent, const char* name, bo
     qpSearch = Named(new QPushButton(tr("&Suchen"), this), "qpSearch");
     qpbOK = Named(new QPushButton(tr("&OK"), this), "qpbOK");
     qpCancel = Named(new QPushButton(tr("&Abbrechen"), this), "qpCancel");
+    // Return means OK wherever the focus is, Escape cancels.
+    qpbOK->setDefault(true);
+    qpFileSearch->setAutoDefault(false);
+    qpSearch->setAutoDefault(false);
 
     CsfdSimpleFileDialogLayout = Box(new QHBoxLayout(this), 0);
     Layout1 = Box(new QVBoxLayout, 6);

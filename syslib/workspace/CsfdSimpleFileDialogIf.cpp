@@ -111,12 +111,17 @@ QString SearchFile(QWidget* p_pqwParent, const char* p_szName, const QString& p_
 }
 }
 
+// A cancelled search leaves the field as the user typed it.
 void CsfdSimpleFileDialogIf::SearchClickedSlot()
 {
-    m_pqleIconFilename->setText(SearchFile(this, "BMP File Dialog", tr("Icon Datei Namen suchen"), "*.bmp"));
+    const QString qstrFile = SearchFile(this, "BMP File Dialog", tr("Icon Datei Namen suchen"), "*.bmp");
+    if (!qstrFile.isNull())
+        m_pqleIconFilename->setText(qstrFile);
 }
 
 void CsfdSimpleFileDialogIf::FileSearchClickedSlot()
 {
-    m_pqleFunction->setText(SearchFile(this, "File Dialog", tr("Datei Namen suchen"), QString()));
+    const QString qstrFile = SearchFile(this, "File Dialog", tr("Datei Namen suchen"), QString());
+    if (!qstrFile.isNull())
+        m_pqleFunction->setText(qstrFile);
 }

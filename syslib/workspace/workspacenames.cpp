@@ -28,6 +28,8 @@ bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, co
 QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsNode, const QString& p_qstrName,
                                 bool p_bFolder)
 {
+    if (p_qstrName.trimmed().isEmpty())
+        return Translated("Der Name darf nicht leer sein.\n");
     for (const CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
         if (pcwsChild != p_pcwsNode && pcwsChild->GetName() == p_qstrName)
             return Translated("Der Name \"%1\" ist in diesem Ordner schon vergeben.\n").arg(p_qstrName);

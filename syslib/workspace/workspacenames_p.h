@@ -6,7 +6,8 @@
 class CwsDirectoryIcon;
 class CwsIcon;
 
-// Names in the workspace tree: a child's name is unique in its folder, and
+// Names in the workspace tree: a name is not empty (nor only spaces), a
+// child's name is unique in its folder, and
 // since the record file links a node to its folder by the folder's name, a
 // folder's name is unique in the whole tree and never "root".
 namespace WorkspaceNames

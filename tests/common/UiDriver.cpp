@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "UiDriver.h"
 
 #include <QAction>
@@ -57,30 +58,28 @@ void UiDriver::OnNextPopup(std::function<void(QMenu*)> p_fnHandler, int p_iTimeo
          "popup menu");
 }
 
-std::shared_ptr<UiDriver::SeenBox> UiDriver::CloseNextMessageBox(int p_iTimeoutMs)
+std::shared_ptr<UiDriver::SeenBox> UiDriver::CloseNextMessageBox(Answer p_eAnswer, const QString& p_qstrButton)
 {
     auto pSeen = std::make_shared<SeenBox>();
-    OnNextModal(
-        [pSeen](QWidget* p_pqwModal) {
-            auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
-            if (!pqmbBox) {
-                std::fprintf(stderr, "UiDriver: the modal widget is a %s, not a message box\n",
-                             p_pqwModal->metaObject()->className());
-                return;
-            }
-            pSeen->m_bShown = true;
-            pSeen->m_qstrCaption = pqmbBox->windowTitle();
-            pSeen->m_qstrText = pqmbBox->text();
-            pSeen->m_iButtons = pqmbBox->buttons().size();
-            QAbstractButton* pqabButton = pqmbBox->defaultButton();
-            if (!pqabButton)
-                pqabButton = pqmbBox->escapeButton();
-            if (pqabButton)
-                pqabButton->click();
-            else
-                pqmbBox->reject();
-        },
-        p_iTimeoutMs);
+    OnNextModal([pSeen, p_eAnswer, p_qstrButton](QWidget* p_pqwModal) {
+        auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
+        if (!pqmbBox) {
+            std::fprintf(stderr, "UiDriver: the modal widget is a %s, not a message box\n",
+                         p_pqwModal->metaObject()->className());
+            return;
+        }
+        *pSeen = {true, pqmbBox->windowTitle(), pqmbBox->text(), int(pqmbBox->buttons().size())};
+        if (p_eAnswer != Answer::Click) {
+            QTest::keyClick(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
+            return;
+        }
+        QAbstractButton* pqabButton = pqmbBox->defaultButton() ? pqmbBox->defaultButton() : pqmbBox->escapeButton();
+        for (QAbstractButton* pqabOffered : pqmbBox->buttons()) {
+            if (pqabOffered->text() == p_qstrButton)
+                pqabButton = pqabOffered;
+        }
+        QTest::mouseClick(pqabButton, Qt::LeftButton);
+    });
     return pSeen;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef UIDRIVER_H
 #define UIDRIVER_H
 
@@ -27,9 +28,12 @@ struct SeenBox
     QString m_qstrText;
     int m_iButtons = 0;
 };
-// Closes the next message box with its default (or escape) button and
-// records what it showed.
-std::shared_ptr<SeenBox> CloseNextMessageBox(int p_iTimeoutMs = 10000);
+// How a person answers a message box: a mouse click on its default button,
+// Return, or Escape.
+enum class Answer { Click, Return, Escape };
+// Answers the next message box and records what it showed; a click chooses
+// the button with that text, or the default (or escape) button.
+std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::Click, const QString& p_qstrButton = {});
 
 // Accepts the next print dialog with output to that PDF file, or cancels it
 // when the name is null; tells whether a print dialog came.

@@ -1,116 +1,57 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "CivmIconViewManager.h"
-#include "CsfdSimpleFileDialogIf.h"
+#include "CsfdSimpleFileDialog.h"
 #include "CwsDirectoryIcon.h"
 #include "UiDriver.h"
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <functional>
 #include <memory>
+
+using UiDriver::Answer;
 
 class TestCivmIconViewManager : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    QTemporaryDir m_qtdDir;
+    // The host of killedHost() works in its parent's folder.
+    const QDir m_dir {qEnvironmentVariable("TORVAS_KILLED_HOST", m_qtdDir.path())};
     std::unique_ptr<CivmIconViewManager> m_pManager;
 
+    // Opens the workspace (anew: the old widget is destroyed, which saves) and shows its root.
     CivmIconViewManager& Open()
     {
-        m_pManager = std::make_unique<CivmIconViewManager>(nullptr, m_dir.path());
+        m_pManager.reset();
+        m_pManager = std::make_unique<CivmIconViewManager>(nullptr, m_dir.absolutePath());
         m_pManager->resize(500, 400);
         m_pManager->show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(m_pManager.get())); }();
+        m_pManager->ShowDirectory();
         return *m_pManager;
     }
-
-    // Destroys the view manager (which saves) and opens the workspace again.
-    CivmIconViewManager& Reopen()
-    {
-        m_pManager.reset();
-        CivmIconViewManager& manager = Open();
-        manager.ShowDirectory();
-        return manager;
-    }
-
     QStringList Shown() const
     {
-        QStringList texts;
+        QStringList qslTexts;
         for (int i = 0; i < m_pManager->count(); ++i)
-            texts << m_pManager->item(i)->text();
-        return texts;
+            qslTexts << m_pManager->item(i)->text();
+        return qslTexts;
     }
-
     QListWidgetItem* Item(const QString& p_qstrText) const
     {
-        const auto items = m_pManager->findItems(p_qstrText, Qt::MatchExactly);
-        return items.value(0);
+        return m_pManager->findItems(p_qstrText, Qt::MatchExactly).value(0);
     }
-
-    QPoint WindowPos(QListWidgetItem* p_pItem) const
-    {
-        const QPoint qpInViewport = p_pItem ? m_pManager->visualItemRect(p_pItem).center() : QPoint(480, 380);
-        return m_pManager->viewport()->mapTo(m_pManager.get(), qpInViewport);
-    }
-
-    void DoubleClick(const QString& p_qstrText)
-    {
-        QTest::mouseDClick(m_pManager->windowHandle(), Qt::LeftButton, {}, WindowPos(Item(p_qstrText)));
-    }
-
-    // Right-clicks the item (or beside the icons), lets p_fnMenu look at the
-    // menu, chooses the entry, and hands the modal widget it opens, if any,
-    // to p_fnModal.
-    void ChooseFromMenu(const QString& p_qstrItem, const QString& p_qstrEntry,
-                        std::function<void(QWidget*)> p_fnModal = {}, std::function<void(QMenu*)> p_fnMenu = {})
-    {
-        ChooseFromMenu(p_qstrItem.isEmpty() ? nullptr : Item(p_qstrItem), p_qstrEntry, p_fnModal, p_fnMenu);
-    }
-
-    void ChooseFromMenu(QListWidgetItem* pItem, const QString& p_qstrEntry, std::function<void(QWidget*)> p_fnModal,
-                        std::function<void(QMenu*)> p_fnMenu = {})
-    {
-        bool bChosen = false;
-        UiDriver::OnNextPopup([&, p_fnModal, p_fnMenu](QMenu* p_pMenu) {
-            if (p_fnMenu)
-                p_fnMenu(p_pMenu);
-            if (p_fnModal)
-                UiDriver::OnNextModal(p_fnModal);
-            bChosen = !p_qstrEntry.isEmpty() && UiDriver::TriggerMenuEntry(p_pMenu, p_qstrEntry);
-            if (!bChosen)
-                p_pMenu->close();
-        });
-        QTest::mouseClick(m_pManager->windowHandle(), Qt::RightButton, {}, WindowPos(pItem));
-        QCOMPARE(bChosen, !p_qstrEntry.isEmpty());
-    }
-
-    // Fills the entry dialog as typed and presses OK.
-    static void Fill(QWidget* p_pDialog, const QString& p_qstrName, const QString& p_qstrCommand = QString(),
-                     const QString& p_qstrPicture = QString(), bool p_bPressOk = true)
-    {
-        const auto type = [&](const char* p_szField, const QString& p_qstrText) {
-            auto* pEdit = p_pDialog->findChild<QLineEdit*>(p_szField);
-            pEdit->selectAll();
-            QTest::keyClick(pEdit, Qt::Key_Delete);
-            QTest::keyClicks(pEdit, p_qstrText);
-        };
-        type("m_pqleIconName", p_qstrName);
-        if (!p_qstrCommand.isNull())
-            type("m_pqleFunction", p_qstrCommand);
-        if (!p_qstrPicture.isNull())
-            type("m_pqleIconFilename", p_qstrPicture);
-        if (p_bPressOk)
-            QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpbOK"), Qt::LeftButton);
-    }
-
     CwsIcon* Node(const QString& p_qstrName) const
     {
         for (CwsIcon* pChild : *m_pManager->GetCurrentDirectory()->GetChildrenList()) {
@@ -119,339 +60,336 @@ class TestCivmIconViewManager : public QObject
         }
         return nullptr;
     }
+    QPoint WindowPos(QListWidgetItem* p_pItem) const
+    {
+        const QPoint qpAt = p_pItem ? m_pManager->visualItemRect(p_pItem).center() : QPoint(480, 380);
+        return m_pManager->viewport()->mapTo(m_pManager.get(), qpAt);
+    }
+    void DoubleClick(const QString& p_qstrText)
+    {
+        QTest::mouseDClick(m_pManager->windowHandle(), Qt::LeftButton, {}, WindowPos(Item(p_qstrText)));
+    }
+    // Right-clicks the icon (or beside the icons), chooses the entry and hands
+    // the modal widget it opens, if any, to the handler.
+    void ChooseFromMenu(const QString& p_qstrItem, const QString& p_qstrEntry,
+                        std::function<void(QWidget*)> p_fnModal = {})
+    {
+        bool bChosen = false;
+        UiDriver::OnNextPopup([&, p_fnModal](QMenu* p_pMenu) {
+            if (p_fnModal)
+                UiDriver::OnNextModal(p_fnModal);
+            bChosen = UiDriver::TriggerMenuEntry(p_pMenu, p_qstrEntry);
+        });
+        QTest::mouseClick(m_pManager->windowHandle(), Qt::RightButton, {},
+                          WindowPos(p_qstrItem.isEmpty() ? nullptr : Item(p_qstrItem)));
+        QVERIFY(bChosen);
+    }
+    // Types into the entry dialog's fields (null: left as they are) and ends it with that key, if known.
+    static void Fill(QWidget* p_pDialog, const QString& p_qstrName, const QString& p_qstrCommand = {},
+                     const QString& p_qstrPicture = {}, Qt::Key p_eKey = Qt::Key_Return)
+    {
+        p_pDialog->activateWindow(); // as a window manager does; the keys go where the focus is
+        QVERIFY(QTest::qWaitForWindowActive(p_pDialog));
+        for (const auto& [szField, qstrText] : {std::pair {"m_pqleIconName", p_qstrName},
+                                                {"m_pqleFunction", p_qstrCommand},
+                                                {"m_pqleIconFilename", p_qstrPicture}}) {
+            auto* pEdit = p_pDialog->findChild<QLineEdit*>(szField);
+            if (!qstrText.isNull()) {
+                QTest::mouseClick(pEdit, Qt::LeftButton);
+                pEdit->selectAll();
+                QTest::keyClick(pEdit, Qt::Key_Delete);
+                QTest::keyClicks(pEdit, qstrText);
+            }
+        }
+        if (p_eKey != Qt::Key_unknown)
+            QTest::keyClick(QApplication::focusWidget(), p_eKey);
+    }
+    void RenameInPlace(const QString& p_qstrItem, const QString& p_qstrName)
+    {
+        ChooseFromMenu(p_qstrItem, "Umbenennen");
+        auto* pEditor = m_pManager->viewport()->findChild<QLineEdit*>();
+        QVERIFY(pEditor);
+        pEditor->selectAll();
+        QTest::keyClick(pEditor, Qt::Key_Delete);
+        QTest::keyClicks(pEditor, p_qstrName);
+        QTest::keyClick(pEditor, Qt::Key_Return);
+    }
 
-    // Builds: root { Programme (folder) { .., Rechner (program) }, Notiz (user), Editor (program) }.
+    // root { Programme { .., Rechner (program), Unter { .. } }, Editor (program), Notiz (user) }.
     void BuildSample()
     {
         CivmIconViewManager& manager = Open();
         CwsDirectoryIcon* pRoot = manager.GetCurrentDirectory();
         auto* pFolder = new CwsDirectoryIcon(&manager, "Programme", pRoot, 0, 0, 1);
         pRoot->AddChild(pFolder, true);
-        pFolder->AddChild(new CwsIcon(&manager, "Rechner", "calc --fast", "", IconSystem, 0, 0, 1, pFolder), true);
-        pRoot->AddChild(
-            new CwsIcon(&manager, "Notiz", "touch '" + m_dir.filePath("lief Ω") + "' &", "", IconUser, 0, 0, 3, pRoot),
-            true);
+        pFolder->AddChild(new CwsIcon(&manager, "Rechner", "calc", "", IconSystem, 0, 0, 1, pFolder), true);
+        pFolder->AddChild(new CwsDirectoryIcon(&manager, "Unter", pFolder, 0, 0, 2), true);
         pRoot->AddChild(new CwsIcon(&manager, "Editor", "editor \"a b\" & c", "", IconSystem, 0, 0, 2, pRoot), true);
-        Reopen();
+        pRoot->AddChild(new CwsIcon(&manager, "Notiz", "touch '" + m_dir.absoluteFilePath("lief Ω") + "' &", "",
+                                    IconUser, 0, 0, 3, pRoot),
+                        true);
+        Open();
     }
 
 private Q_SLOTS:
     void init()
     {
         m_pManager.reset();
-        QFile::remove(m_dir.filePath("icons"));
+        if (!qEnvironmentVariableIsEmpty("TORVAS_KILLED_HOST"))
+            return (void)Open();
+        QFile::remove(m_dir.absoluteFilePath("icons"));
+        BuildSample();
     }
-
     void cleanup() { m_pManager.reset(); }
 
-    void navigation()
+    // Opening by double-click, Return, the menu or the up link going to the wrong node or folder.
+    void navigationAndRunning()
     {
-        BuildSample();
-        m_pManager.reset();
-        CivmIconViewManager& manager = Open();
-        QCOMPARE(manager.count(), 0); // nothing before ShowDirectory()
-        manager.ShowDirectory();
+        CwsDirectoryIcon* pRoot = m_pManager->GetCurrentDirectory();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
-        CwsDirectoryIcon* pRoot = manager.GetCurrentDirectory();
-
         DoubleClick("Programme");
-        QCOMPARE(Shown(), QStringList({"..", "Rechner"}));
-        QCOMPARE(manager.GetCurrentDirectory()->GetName(), QString("Programme"));
-
-        DoubleClick("..");
-        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
-        QCOMPARE(manager.GetCurrentDirectory(), pRoot);
-
-        manager.setCurrentItem(Item("Programme"));
-        QTest::keyClick(&manager, Qt::Key_Return);
-        QCOMPARE(manager.GetCurrentDirectory()->GetName(), QString("Programme"));
+        QCOMPARE(Shown(), QStringList({"..", "Rechner", "Unter"}));
+        QCOMPARE(m_pManager->GetCurrentDirectory()->GetName(), QString("Programme"));
         ChooseFromMenu("..", "Öffnen");
-        QCOMPARE(manager.GetCurrentDirectory(), pRoot);
-
-        manager.RemoveAllItems();
-        QCOMPARE(manager.count(), 0);
-        manager.ShowDirectory();
+        QCOMPARE(m_pManager->GetCurrentDirectory(), pRoot);
+        m_pManager->setCurrentItem(Item("Programme"));
+        QTest::keyClick(m_pManager.get(), Qt::Key_Return);
+        DoubleClick("..");
+        m_pManager->RemoveAllItems();
+        QCOMPARE(m_pManager->count(), 0);
+        m_pManager->ShowDirectory();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
-    }
 
-    void entriesRunOrGoToTheHost()
-    {
-        BuildSample();
         QSignalSpy systemCall(m_pManager.get(), &CivmIconViewManager::SystemCall);
         DoubleClick("Editor");
-        QCOMPARE(systemCall.count(), 1);
+        DoubleClick("Notiz"); // through the shell, in the local encoding
+        QTRY_VERIFY(QFile::exists(m_dir.absoluteFilePath("lief Ω")));
+        QCOMPARE(systemCall.size(), 1);
         QCOMPARE(systemCall.at(0).at(0).toString(), QString("editor \"a b\" & c"));
-
-        // The user entry's command runs through the shell, in the local
-        // encoding (its file name is not Latin-1).
-        DoubleClick("Notiz");
-        QTRY_VERIFY(QFile::exists(m_dir.filePath("lief Ω")));
-        QCOMPARE(systemCall.count(), 1);
     }
 
-    void menus()
+    // New and edited entries built wrongly, Return or Escape doing the wrong thing, cancelled searches emptying fields.
+    void entryDialog()
     {
-        BuildSample();
-        QStringList itemMenu, emptyMenu;
-        const auto texts = [](QStringList& p_list) {
-            return [&p_list](QMenu* p_pMenu) {
-                for (QAction* pAction : p_pMenu->actions())
-                    p_list << p_pMenu->objectName() + ": " + pAction->text();
-            };
-        };
-        ChooseFromMenu("Notiz", QString(), {}, texts(itemMenu));
-        QCOMPARE(itemMenu,
-                 QStringList({"Right Button Popup: Öffnen", "Right Button Popup: Neuer Ordner",
-                              "Right Button Popup: Neuer Eintrag", "Right Button Popup: Eintrag löschen",
-                              "Right Button Popup: Umbenennen", "Right Button Popup: Eigenschaften"}));
-        ChooseFromMenu(QString(), QString(), {}, texts(emptyMenu));
-        QCOMPARE(emptyMenu,
-                 QStringList({"No Selection Right Button Popup: Neuer Ordner",
-                              "No Selection Right Button Popup: Neuer Eintrag"}));
-    }
-
-    void createRenameDeleteEditAndReload()
-    {
-        BuildSample();
-        // A new folder and a new entry beside the icons.
-        ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) {
-            QCOMPARE(p_pDialog->objectName(), QString("FileDialog"));
-            QCOMPARE(p_pDialog->windowTitle(), QString("Neuer Ordner"));
-            Fill(p_pDialog, "Archiv");
-        });
+        ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Archiv"); });
         ChooseFromMenu(QString(), "Neuer Eintrag", [&](QWidget* p_pDialog) {
-            QCOMPARE(p_pDialog->objectName(), QString("DirectoryDialog"));
             QCOMPARE(p_pDialog->windowTitle(), QString("Neuer Eintrag anlegen"));
-            Fill(p_pDialog, "Liste", "ls -l", "liste.bmp");
+            for (const char* szButton : {"qpSearch", "qpFileSearch"}) {
+                UiDriver::OnNextModal([](QWidget* p_pSearch) {
+                    QVERIFY(qobject_cast<QFileDialog*>(p_pSearch));
+                    QTest::keyClick(p_pSearch, Qt::Key_Escape);
+                });
+                Fill(p_pDialog, "Liste", "ls -l", "liste.bmp", Qt::Key_unknown);
+                QTest::mouseClick(p_pDialog->findChild<QPushButton*>(szButton), Qt::LeftButton);
+            }
+            QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleFunction")->text(), QString("ls -l"));
+            QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleIconFilename")->text(), QString("liste.bmp"));
+            QTest::mouseClick(p_pDialog->findChild<QLineEdit*>("m_pqleIconFilename"), Qt::LeftButton);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
+        ChooseFromMenu(QString(), "Neuer Eintrag",
+                       [&](QWidget* p_pDialog) { Fill(p_pDialog, "Weg", "", "", Qt::Key_Escape); });
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Archiv", "Liste"}));
         QCOMPARE(Node("Archiv")->GetDepth(), 4);
-        QCOMPARE(Node("Liste")->GetDepth(), 5);
         QCOMPARE(Node("Liste")->GetFunctionality(), QString("ls -l &"));
-        QCOMPARE(Node("Liste")->GetType(), IconUser);
-
-        // Inside a folder the depth counts the up link.
         DoubleClick("Archiv");
         ChooseFromMenu("..", "Neuer Eintrag", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Leer", ""); });
         ChooseFromMenu("..", "Neuer Eintrag", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Und", "a && b"); });
-        QCOMPARE(Node("Leer")->GetDepth(), 1);
-        QCOMPARE(Node("Leer")->GetFunctionality(), QString(" &"));
+        QCOMPARE(QStringList({Node("Leer")->GetFunctionality(), Node("Und")->GetFunctionality()}),
+                 QStringList({" &", "a && b"}));
         QCOMPARE(Node("Und")->GetDepth(), 2);
-        QCOMPARE(Node("Und")->GetFunctionality(), QString("a && b"));
         DoubleClick("..");
 
-        // Rename in place, then delete.
-        ChooseFromMenu("Notiz", "Umbenennen");
-        auto* pEditor = m_pManager->viewport()->findChild<QLineEdit*>();
-        QVERIFY(pEditor);
-        pEditor->selectAll();
-        QTest::keyClicks(pEditor, "Notizen");
-        QTest::keyClick(pEditor, Qt::Key_Return);
-        QTRY_VERIFY(Node("Notizen"));
-        ChooseFromMenu("Editor", "Eintrag löschen", // a program entry stays
-                       [](QWidget* p_pBox) { static_cast<QDialog*>(p_pBox)->accept(); });
-        QVERIFY(Node("Editor"));
-        ChooseFromMenu("Liste", "Eintrag löschen");
-        QVERIFY(!Node("Liste"));
-
-        // Properties of an entry: the icon shows the new name and picture at once.
-        QImage qiPicture(16, 16, QImage::Format_RGB32);
-        qiPicture.fill(Qt::blue);
-        QVERIFY(qiPicture.save(m_dir.filePath("blau.bmp")));
-        ChooseFromMenu("Notizen", "Eigenschaften", [&](QWidget* p_pDialog) {
-            QCOMPARE(p_pDialog->objectName(), QString("FileDialog"));
-            QCOMPARE(p_pDialog->windowTitle(), QString("Eigenschaften"));
-            QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleFunction")->text(),
-                     "touch '" + m_dir.filePath("lief Ω") + "' &");
-            Fill(p_pDialog, "Notizblock", QString(), m_dir.filePath("blau.bmp"));
-        });
-        QVERIFY(Item("Notizblock"));
-        QVERIFY(!Item("Notizen"));
-        QCOMPARE(Item("Notizblock")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::blue));
-        QCOMPARE(Node("Notizblock")->GetFunctionality(), "touch '" + m_dir.filePath("lief Ω") + "' &");
-
-        // Properties of a folder change only its name.
-        ChooseFromMenu("Archiv", "Eigenschaften", [&](QWidget* p_pDialog) {
-            QVERIFY(!p_pDialog->findChild<QLineEdit*>("m_pqleFunction")->isVisible());
-            Fill(p_pDialog, "Ablage");
-        });
-        QCOMPARE(Node("Ablage")->GetType(), IconDirectory);
-        QCOMPARE(Node("Ablage")->GetFunctionality(), QString());
-
-        // Cancel changes nothing.
-        ChooseFromMenu("Notizblock", "Eigenschaften", [&](QWidget* p_pDialog) {
-            Fill(p_pDialog, "Verworfen", "rm -rf /", QString(), false);
-            QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpCancel"), Qt::LeftButton);
-        });
-        QVERIFY(Node("Notizblock"));
-
-        const QStringList qslBefore = Shown();
-        CivmIconViewManager& reopened = Reopen();
-        QCOMPARE(Shown(), qslBefore);
-        QCOMPARE(Node("Notizblock")->GetIconFilename(), m_dir.filePath("blau.bmp"));
-        DoubleClick("Ablage");
-        QCOMPARE(Shown(), QStringList({"..", "Leer", "Und"}));
-        QCOMPARE(reopened.GetCurrentDirectory()->GetName(), QString("Ablage"));
-    }
-
-    void programEntriesAndUpLinksAreProtected()
-    {
-        BuildSample();
-        DoubleClick("Programme");
-        const QString qstrProgram = "Dies ist ein Programm Icon, diese ";
-        for (const auto& [entry, text] : QList<QPair<QString, QString>> {
-                 {"Umbenennen", qstrProgram + "können Sie nicht umbenannt werden\n"},
-                 {"Eigenschaften", qstrProgram + "Icon haben keine sichtbaren Eigenschaften\n"},
-                 {"Eintrag löschen", qstrProgram + "können Sie nicht löschen\n"}}) {
-            for (const QString& qstrItem : {QString(".."), QString("Rechner")}) {
-                auto pBox = std::make_shared<UiDriver::SeenBox>();
-                ChooseFromMenu(qstrItem, entry, [pBox](QWidget* p_pModal) {
-                    auto* pMessageBox = qobject_cast<QMessageBox*>(p_pModal);
-                    QVERIFY(pMessageBox);
-                    *pBox = {true, pMessageBox->windowTitle(), pMessageBox->text(), int(pMessageBox->buttons().size())};
-                    pMessageBox->accept();
-                });
-                QVERIFY(pBox->m_bShown);
-                QCOMPARE(pBox->m_qstrCaption, QString("Fehler"));
-                QCOMPARE(pBox->m_qstrText, text);
-                QCOMPARE(pBox->m_iButtons, 1);
-            }
-        }
-        QCOMPARE(Shown(), QStringList({"..", "Rechner"}));
-    }
-
-    void clashingNamesAreRefused()
-    {
-        BuildSample();
-        // A taken name in the folder: the dialog stays open as typed.
-        ChooseFromMenu(QString(), "Neuer Eintrag", [&](QWidget* p_pDialog) {
-            auto pBox = UiDriver::CloseNextMessageBox();
-            Fill(p_pDialog, "Notiz", "echo", "x.bmp");
-            QVERIFY(pBox->m_bShown);
-            QCOMPARE(pBox->m_qstrCaption, QString("Fehler"));
-            QVERIFY(pBox->m_qstrText.contains("\"Notiz\""));
-            QVERIFY(p_pDialog->isVisible());
-            QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleFunction")->text(), QString("echo"));
-            QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleIconFilename")->text(), QString("x.bmp"));
-            QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpCancel"), Qt::LeftButton);
-        });
-        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
-
-        // Keeping one's own name is fine; taking a sibling's is not.
-        ChooseFromMenu("Notiz", "Eigenschaften", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Notiz", "true"); });
-        QCOMPARE(Node("Notiz")->GetFunctionality(), QString("true &"));
+        QImage qiBlue(16, 16, QImage::Format_RGB32);
+        qiBlue.fill(Qt::blue);
+        QVERIFY(qiBlue.save(m_dir.absoluteFilePath("blau.bmp")));
         ChooseFromMenu("Notiz", "Eigenschaften", [&](QWidget* p_pDialog) {
-            auto pBox = UiDriver::CloseNextMessageBox();
-            Fill(p_pDialog, "Editor");
-            QVERIFY(pBox->m_bShown);
-            QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpCancel"), Qt::LeftButton);
+            QCOMPARE(p_pDialog->windowTitle(), QString("Eigenschaften"));
+            Fill(p_pDialog, "Notiz", QString(), m_dir.absoluteFilePath("blau.bmp")); // its own name is fine
         });
-        QVERIFY(Node("Notiz"));
+        QCOMPARE(Item("Notiz")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::blue));
+        ChooseFromMenu("Archiv", "Eigenschaften", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Ablage"); });
+        QVERIFY(Item("Ablage"));
+        Open();
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Ablage", "Liste"}));
+        QCOMPARE(Node("Notiz")->GetFunctionality(), "touch '" + m_dir.absoluteFilePath("lief Ω") + "' &");
+        QCOMPARE(Node("Notiz")->GetIconFilename(), m_dir.absoluteFilePath("blau.bmp"));
+    }
 
-        // Folder names are unique in the whole tree, and "root" is the root's.
-        DoubleClick("Programme");
-        for (const QString& qstrName : {QString("Programme"), QString("root")}) {
-            ChooseFromMenu("..", "Neuer Ordner", [&](QWidget* p_pDialog) {
-                auto pBox = UiDriver::CloseNextMessageBox();
-                Fill(p_pDialog, qstrName);
-                QVERIFY(pBox->m_bShown);
-                QCOMPARE(pBox->m_qstrCaption, QString("Fehler"));
-                QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpCancel"), Qt::LeftButton);
+    // A name that would clash, or an empty one, taken; a crash when the refusal of an in-place rename is answered.
+    void refusedNames_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Answer>("answer");
+        const QString qstrTaken = "Der Name \"%1\" ist in diesem Ordner schon vergeben.\n";
+        const QString qstrFolder = "Es gibt schon einen Ordner mit dem Namen \"Unter\".\n";
+        const QString qstrRoot = "Der Name \"root\" ist dem obersten Ordner vorbehalten.\n";
+        const QString qstrEmpty = "Der Name darf nicht leer sein.\n";
+        QTest::newRow("new entry, sibling") << "Neuer Eintrag"
+                                            << ""
+                                            << "Notiz" << qstrTaken.arg("Notiz") << Answer::Click;
+        QTest::newRow("new folder, elsewhere") << "Neuer Ordner"
+                                               << ""
+                                               << "Unter" << qstrFolder << Answer::Return;
+        QTest::newRow("new folder, root") << "Neuer Ordner"
+                                          << ""
+                                          << "root" << qstrRoot << Answer::Escape;
+        QTest::newRow("new entry, spaces") << "Neuer Eintrag"
+                                           << ""
+                                           << "   " << qstrEmpty << Answer::Click;
+        QTest::newRow("edited, sibling") << "Eigenschaften"
+                                         << "Notiz"
+                                         << "Editor" << qstrTaken.arg("Editor") << Answer::Return;
+        QTest::newRow("in place, sibling") << "Umbenennen"
+                                           << "Notiz"
+                                           << "Editor" << qstrTaken.arg("Editor") << Answer::Click;
+        QTest::newRow("in place, elsewhere") << "Umbenennen"
+                                             << "Programme"
+                                             << "Unter" << qstrFolder << Answer::Return;
+        QTest::newRow("in place, root") << "Umbenennen"
+                                        << "Programme"
+                                        << "root" << qstrRoot << Answer::Escape;
+        QTest::newRow("in place, empty") << "Umbenennen"
+                                         << "Notiz"
+                                         << "" << qstrEmpty << Answer::Click;
+    }
+    void refusedNames()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, item);
+        QFETCH(QString, name);
+        QFETCH(Answer, answer);
+        auto pBox = std::make_shared<UiDriver::SeenBox>();
+        if (how == "Umbenennen") {
+            pBox = UiDriver::CloseNextMessageBox(answer);
+            RenameInPlace(item, name);
+            QTRY_VERIFY(pBox->m_bShown);
+            QTRY_COMPARE(Item(item) ? Item(item)->text() : QString(), item);
+        } else {
+            ChooseFromMenu(item, how, [&](QWidget* p_pDialog) {
+                pBox = UiDriver::CloseNextMessageBox(answer);
+                Fill(p_pDialog, name, "echo");
+                QVERIFY(p_pDialog->isVisible()); // open as typed
+                QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleIconName")->text(), name);
+                QTest::keyClick(p_pDialog, Qt::Key_Escape);
             });
         }
-        ChooseFromMenu("..", "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Unter"); });
-        DoubleClick("..");
-        ChooseFromMenu("Programme", "Eigenschaften", [&](QWidget* p_pDialog) {
-            auto pBox = UiDriver::CloseNextMessageBox();
-            Fill(p_pDialog, "Unter");
-            QVERIFY(pBox->m_bShown);
-            QTest::mouseClick(p_pDialog->findChild<QPushButton*>("qpCancel"), Qt::LeftButton);
-        });
-        QVERIFY(Node("Programme"));
-
-        // In place: a sibling's name, or another folder's for a folder; the
-        // text goes back.
-        for (const auto& [item, name] : QList<QPair<QString, QString>> {{"Notiz", "Editor"}, {"Programme", "Unter"}}) {
-            ChooseFromMenu(item, "Umbenennen");
-            auto* pEditor = m_pManager->viewport()->findChild<QLineEdit*>();
-            QVERIFY(pEditor);
-            pEditor->selectAll();
-            QTest::keyClicks(pEditor, name);
-            auto pBox = UiDriver::CloseNextMessageBox();
-            QTest::keyClick(pEditor, Qt::Key_Return);
-            QTRY_VERIFY(pBox->m_bShown);
-            QCOMPARE(pBox->m_qstrCaption, QString("Fehler"));
-            QTRY_VERIFY(Item(item));
-            QVERIFY(Node(item));
-        }
+        QCOMPARE(pBox->m_qstrCaption, QString("Fehler"));
+        QTEST(pBox->m_qstrText, "message");
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+        QCOMPARE(Node("Notiz")->GetFunctionality(), "touch '" + m_dir.absoluteFilePath("lief Ω") + "' &");
     }
 
-    void deletionTakesTheClickedNode()
+    // Program entries or up links renamed, edited or deleted through the menu.
+    void protectedEntries()
     {
-        BuildSample();
-        // Two children that came to share a name through the program.
-        CwsIcon* pFirst = Node("Notiz");
-        auto* pSecond = new CwsIcon(m_pManager.get(), "Zweite", "", "", IconUser, 0, 0, 4, pFirst->GetParent());
-        QVERIFY(m_pManager->InsertItem(pSecond));
-        pSecond->SetName("Notiz");
-        m_pManager->RemoveAllItems();
-        m_pManager->ShowDirectory();
-        const auto items = m_pManager->findItems("Notiz", Qt::MatchExactly);
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items.at(1), pSecond->GetIcon());
-
-        ChooseFromMenu(items.at(1), "Eintrag löschen", {});
-        QCOMPARE(m_pManager->GetCurrentDirectory()->GetChildCount(), 3);
-        QCOMPARE(Node("Notiz"), pFirst);
-        QCOMPARE(m_pManager->findItems("Notiz", Qt::MatchExactly).size(), 1);
+        DoubleClick("Programme");
+        const QString qstrProgram = "Dies ist ein Programm Icon, diese ";
+        for (const auto& [qstrEntry, qstrText] :
+             {std::pair {"Umbenennen", qstrProgram + "können Sie nicht umbenannt werden\n"},
+              {"Eigenschaften", qstrProgram + "Icon haben keine sichtbaren Eigenschaften\n"},
+              {"Eintrag löschen", qstrProgram + "können Sie nicht löschen\n"}}) {
+            for (const char* qstrItem : {"..", "Rechner"}) {
+                auto pBox = UiDriver::CloseNextMessageBox();
+                ChooseFromMenu(qstrItem, qstrEntry);
+                QCOMPARE(pBox->m_qstrCaption + pBox->m_qstrText, "Fehler" + qstrText);
+            }
+        }
+        QCOMPARE(Shown(), QStringList({"..", "Rechner", "Unter"}));
     }
 
+    // The wrong node deleted, or a folder with entries deleted without asking.
+    void deletion()
+    {
+        auto* pTwin = new CwsIcon(m_pManager.get(), "Zwilling", "", "", IconUser, 0, 0, 4, Node("Notiz")->GetParent());
+        QVERIFY(m_pManager->InsertItem(pTwin));
+        pTwin->SetName("Notiz");
+        QCOMPARE(Item("Zwilling"), pTwin->GetIcon());
+        ChooseFromMenu("Zwilling", "Eintrag löschen");
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+
+        for (const auto& [eAnswer, qstrButton, bDeleted] : {std::tuple {Answer::Return, QString(), false},
+                                                            {Answer::Escape, QString(), false},
+                                                            {Answer::Click, QString("&Nein"), false},
+                                                            {Answer::Click, QString("&Ja"), true}}) {
+            auto pBox = UiDriver::CloseNextMessageBox(eAnswer, qstrButton);
+            ChooseFromMenu("Programme", "Eintrag löschen");
+            QCOMPARE(pBox->m_qstrText,
+                     "Der Ordner \"Programme\" enthält 2 Einträge.\n"
+                     "Soll der Ordner mit seinem Inhalt gelöscht werden?");
+            QCOMPARE(pBox->m_iButtons, 2);
+            QCOMPARE(!Item("Programme"), bDeleted);
+        }
+        ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Leer"); });
+        ChooseFromMenu("Leer", "Eintrag löschen"); // empty: no question
+        QCOMPARE(Shown(), QStringList({"Editor", "Notiz"}));
+        Open();
+        QCOMPARE(Shown(), QStringList({"Editor", "Notiz"}));
+    }
+
+    // Icons dragged in the folder on screen going back to their old places at the next start.
+    void movedIconsKeepTheirPlaces()
+    {
+        DoubleClick("Programme");
+        QWindow* pWindow = m_pManager->windowHandle();
+        const QPoint qpFrom = WindowPos(Item("Rechner"));
+        const QPoint qpTo = m_pManager->viewport()->mapTo(m_pManager.get(), QPoint(300, 200));
+        QTimer::singleShot(100, this, [&]() {
+            QTest::mouseMove(pWindow, qpTo);
+            QTest::mouseRelease(pWindow, Qt::LeftButton, {}, qpTo);
+        });
+        QTest::mousePress(pWindow, Qt::LeftButton, {}, qpFrom);
+        QTest::mouseMove(pWindow, qpFrom + QPoint(5, 5));
+        QTest::mouseMove(pWindow, qpFrom + QPoint(30, 30)); // the drag runs until the release
+        const QPoint qpDropped = m_pManager->ItemPos(Item("Rechner"));
+        QVERIFY(qpDropped.x() > 200 && qpDropped.y() > 100);
+        QHash<QString, QPoint> qhPlaces;
+        for (const QString& qstrName : Shown())
+            qhPlaces[qstrName] = m_pManager->ItemPos(Item(qstrName));
+        Open();
+        DoubleClick("Programme");
+        for (const QString& qstrName : Shown())
+            QCOMPARE(m_pManager->ItemPos(Item(qstrName)), qhPlaces[qstrName]);
+    }
+
+    // A change lost when the host dies before the widget is destroyed.
+    void changesSurviveAKilledHost()
+    {
+        m_pManager.reset();
+        QProcess qpChild;
+        qpChild.setProcessEnvironment([this] {
+            QProcessEnvironment qpeChild = QProcessEnvironment::systemEnvironment();
+            qpeChild.insert("TORVAS_KILLED_HOST", m_dir.absolutePath());
+            return qpeChild;
+        }());
+        qpChild.start(QCoreApplication::applicationFilePath(), {"killedHost"});
+        QVERIFY(qpChild.waitForFinished(60000));
+        QCOMPARE(qpChild.exitStatus(), QProcess::CrashExit);
+        Open();
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Gerettet"}));
+    }
+    // The host of the test above: makes a change and dies at once.
+    void killedHost()
+    {
+        if (qEnvironmentVariableIsEmpty("TORVAS_KILLED_HOST"))
+            QSKIP("run by changesSurviveAKilledHost");
+        ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Gerettet"); });
+        QCoreApplication::processEvents();
+        raise(SIGKILL);
+    }
+
+    // The form's buttons wired to the wrong slots.
     void theFormAlone()
     {
         CsfdSimpleFileDialog form;
-        form.show();
-        const char* const szSlots[]
-            = {"OKClickedSlot", "CancelClickedSlot", "SearchClickedSlot", "FileSearchClickedSlot"};
-        const char* const szButtons[] = {"qpbOK", "qpCancel", "qpSearch", "qpFileSearch"};
-        for (int i = 0; i < 4; ++i) {
-            QTest::ignoreMessage(
-                QtWarningMsg, qPrintable(QString("CsfdSimpleFileDialog::%1(): Not implemented yet!").arg(szSlots[i])));
-            QTest::mouseClick(form.findChild<QPushButton*>(szButtons[i]), Qt::LeftButton);
-            QVERIFY(form.isVisible());
-        }
-        QCOMPARE(form.objectName(), QString("CsfdSimpleFileDialog"));
-        QCOMPARE(form.windowTitle(), QString("Neuer Ordner / Neuer Eintrag anlegen"));
-        QCOMPARE(form.size(), QSize(417, 153));
-
-        // Folder mode shows only the name and the buttons; cancelled file
-        // searches empty their field.
-        CsfdSimpleFileDialogIf folder(false, nullptr, "x", true, {});
-        folder.show();
-        QStringList visible;
-        for (QWidget* pChild : folder.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (pChild->isVisible())
-                visible << pChild->objectName();
-        visible.sort();
-        QCOMPARE(visible, QStringList({"m_pqlName", "m_pqleIconName", "qpCancel", "qpbOK"}));
-
-        CsfdSimpleFileDialogIf entry(true, nullptr, "y", true, {});
-        entry.show();
-        for (const char* szButton : {"qpSearch", "qpFileSearch"}) {
-            entry.findChild<QLineEdit*>("m_pqleIconFilename")->setText("alt.bmp");
-            entry.findChild<QLineEdit*>("m_pqleFunction")->setText("alt");
-            QString qstrCaption;
-            UiDriver::OnNextModal([&](QWidget* p_pModal) {
-                qstrCaption = p_pModal->objectName() + ": " + p_pModal->windowTitle();
-                static_cast<QDialog*>(p_pModal)->reject();
-            });
-            QTest::mouseClick(entry.findChild<QPushButton*>(szButton), Qt::LeftButton);
-            const bool bPicture = QByteArray(szButton) == "qpSearch";
-            QCOMPARE(qstrCaption,
-                     bPicture ? QString("BMP File Dialog: Icon Datei Namen suchen")
-                              : QString("File Dialog: Datei Namen suchen"));
-            QCOMPARE(entry.findChild<QLineEdit*>(bPicture ? "m_pqleIconFilename" : "m_pqleFunction")->text(),
-                     QString());
-        }
+        for (const char* szSlot : {"OKClickedSlot", "CancelClickedSlot", "SearchClickedSlot", "FileSearchClickedSlot"})
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QString("CsfdSimpleFileDialog::%1(): Not implemented yet!").arg(szSlot)));
+        for (const char* szButton : {"qpbOK", "qpCancel", "qpSearch", "qpFileSearch"})
+            QTest::mouseClick(form.findChild<QPushButton*>(szButton), Qt::LeftButton);
     }
 };
 

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "CivIconView.h"
 #include "CwsDirectoryIcon.h"
 #include "UiDriver.h"
 
-#include <QDir>
-#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -12,256 +14,214 @@ class TestCwsIconTree : public QObject
 {
     Q_OBJECT
 
-    // Texts of the shown items, in view order.
-    static QStringList Shown(const CivIconView& p_view)
+    std::unique_ptr<CivIconView> m_pView;
+    std::unique_ptr<CwsDirectoryIcon> m_pRoot;
+
+    QStringList Shown() const
     {
         QStringList qslTexts;
-        for (int i = 0; i < p_view.count(); ++i)
-            qslTexts << p_view.item(i)->text();
+        for (int i = 0; i < m_pView->count(); ++i)
+            qslTexts << m_pView->item(i)->text();
         return qslTexts;
     }
-
-    static CwsIcon* Entry(CivIconView* p_pView, const QString& p_qstrName, int p_iDepth, CwsDirectoryIcon* p_pParent,
-                          EIconType p_eType = IconUser)
+    CwsIcon* Add(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName, int p_iDepth, EIconType p_eType = IconUser)
     {
-        return new CwsIcon(p_pView, p_qstrName, "run " + p_qstrName, "", p_eType, 0, 0, p_iDepth, p_pParent);
+        auto* pNode = new CwsIcon(m_pView.get(), p_qstrName, "", "", p_eType, 0, 0, p_iDepth, p_pFolder);
+        return p_pFolder->AddChild(pNode, true) ? pNode : nullptr;
+    }
+    CwsDirectoryIcon* AddFolder(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName, int p_iDepth)
+    {
+        auto* pNode = new CwsDirectoryIcon(m_pView.get(), p_qstrName, p_pFolder, 0, 0, p_iDepth);
+        p_pFolder->AddChild(pNode, true);
+        return pNode;
+    }
+    bool Renaming() const
+    {
+        const auto qlEditors = m_pView->viewport()->findChildren<QLineEdit*>();
+        return std::any_of(qlEditors.begin(), qlEditors.end(), [](QLineEdit* p) { return p->isVisible(); });
     }
 
 private Q_SLOTS:
     void init()
     {
-        // Picture files are looked up in the working directory.
         QFile::remove("directory.bmp");
-        QFile::remove("up.bmp");
+        m_pView = std::make_unique<CivIconView>();
+        m_pView->resize(500, 400);
+        m_pView->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pView.get()));
+        m_pRoot = std::make_unique<CwsDirectoryIcon>(m_pView.get(), "root", nullptr, 0, 0, 0);
+    }
+    void cleanup()
+    {
+        m_pRoot.reset();
+        m_pView.reset();
     }
 
-    void newFoldersAndTheirUpLink()
+    // A folder without its up link, a second child of one name, or a twice-shown node.
+    void foldersAndNames()
     {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        QCOMPARE(root.GetChildCount(), 0);
-        QCOMPARE(root.GetType(), IconDirectory);
-        QCOMPARE(root.GetIconFilename(), QString("directory.bmp"));
-
-        auto* pFolder = new CwsDirectoryIcon(&view, "A", &root, 0, 0, 1);
-        QVERIFY(root.AddChild(pFolder, true));
-        QCOMPARE(pFolder->GetChildCount(), 1);
+        QCOMPARE(m_pRoot->GetChildCount(), 0);
+        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "A", 1);
         CwsIcon* pUp = pFolder->GetChildrenList()->first();
-        QCOMPARE(pUp->GetName(), QString(".."));
+        QCOMPARE(QStringList({pUp->GetName(), pUp->GetIconFilename(), pUp->GetFunctionality()}),
+                 QStringList({"..", "up.bmp", ""}));
         QCOMPARE(pUp->GetType(), IconUp);
-        QCOMPARE(pUp->GetDepth(), 0);
-        QCOMPARE(pUp->GetIconFilename(), QString("up.bmp"));
-        QVERIFY(pUp->GetFunctionality().isEmpty());
         QCOMPARE(pUp->GetParent(), pFolder);
-        pFolder->AddChild(Entry(&view, "x", 1, pFolder), true);
-        pFolder->AddChild(Entry(&view, "y", 2, pFolder), true);
-        QCOMPARE(pFolder->GetChildCount(), 3);
-        QCOMPARE(view.count(), 0); // quiet additions show nothing
-    }
-
-    void showHideLifecycle()
-    {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        CwsIcon* pEntry = Entry(&view, "e", 1, &root);
-        root.AddChild(pEntry, true);
-
-        pEntry->Show();
-        pEntry->Show();
-        QCOMPARE(view.count(), 1);
-        QListWidgetItem* pItem = pEntry->GetIcon();
-        QVERIFY(pItem);
-        QCOMPARE(pItem->text(), QString("e"));
-        QVERIFY(pItem->flags() & Qt::ItemIsEditable);
-
-        pEntry->SetName("renamed");
-        QCOMPARE(pItem->text(), QString("e")); // the shown text stays
-
-        pEntry->Hide();
-        pEntry->Hide();
-        QVERIFY(!pEntry->GetIcon());
-        QCOMPARE(view.count(), 0);
-
-        // A node whose view is already gone does not touch it.
-        auto pView = std::make_unique<CivIconView>();
-        auto pLonely = std::make_unique<CwsIcon>(pView.get(), "l", "", "", IconUser, 0, 0, 1, nullptr);
-        pLonely->Show();
-        pView.reset();
-        pLonely->Hide();
-        QVERIFY(!pLonely->GetIcon());
-    }
-
-    void userPositionIsRecordedAndRestored()
-    {
-        CivIconView view;
-        view.resize(500, 400);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        auto* pFolder = new CwsDirectoryIcon(&view, "F", &root, 0, 0, 1);
-        root.AddChild(pFolder, true);
-        for (int i = 1; i <= 3; ++i)
-            root.AddChild(Entry(&view, QString("e%1").arg(i), i + 1, &root), true);
-        root.ShowDirectory();
-        CwsIcon* pE2 = root.GetChildrenList()->at(2);
-
-        view.MoveItem(pE2->GetIcon(), QPoint(160, 75)); // as the user's drag does
-        new QListWidgetItem("stranger", &view); // insertions ...
-        delete view.item(view.count() - 1); // ... and removals forget nothing
-        pE2->Hide();
-        QCOMPARE(pE2->GetX(), 160);
-        QCOMPARE(pE2->GetY(), 75);
-        pE2->Show();
-        QCOMPARE(view.ItemPos(pE2->GetIcon()), QPoint(160, 75));
-
-        // Enter the folder and come back: every icon stands where it stood,
-        // also those the user never moved, and no two share a spot.
-        QHash<QString, QPoint> before;
-        for (CwsIcon* pChild : *root.GetChildrenList())
-            before[pChild->GetName()] = view.ItemPos(pChild->GetIcon());
-        pFolder->ShowDirectory();
-        QCOMPARE(Shown(view), QStringList({".."}));
-        pFolder->HideDirectory(); // leaving by the up link
-        root.ShowDirectory();
-        QSet<QPoint> spots;
-        for (CwsIcon* pChild : *root.GetChildrenList()) {
-            const QPoint qpPos = view.ItemPos(pChild->GetIcon());
-            QCOMPARE(qpPos, before[pChild->GetName()]);
-            spots.insert(qpPos);
-        }
-        QCOMPARE(spots.size(), 4);
-
-        // A node created with a position is put there; one with (0, 0) is
-        // placed by the view.
-        auto* pPlaced = new CwsIcon(&view, "placed", "", "", IconUser, 300, 200, 9, &root);
-        QVERIFY(root.AddChild(pPlaced, false));
-        QCOMPARE(view.ItemPos(pPlaced->GetIcon()), QPoint(300, 200));
-    }
-
-    void depthOrderWithGapsAndRepeats()
-    {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        root.AddChild(Entry(&view, "d7", 7, &root), true);
-        root.AddChild(Entry(&view, "d2a", 2, &root), true);
-        root.AddChild(Entry(&view, "d1", 1, &root), true);
-        root.AddChild(Entry(&view, "d2b", 2, &root), true);
-        root.AddChild(Entry(&view, "d0", 0, &root), true);
-        root.ShowDirectory();
-        QCOMPARE(Shown(view), QStringList({"d0", "d1", "d2a", "d2b", "d7"}));
-
-        auto* pFolder = new CwsDirectoryIcon(&view, "F", &root, 0, 0, 9);
-        root.AddChild(pFolder, true);
-        pFolder->AddChild(Entry(&view, "f3", 3, pFolder), true);
-        pFolder->AddChild(Entry(&view, "f1", 1, pFolder), true);
-        pFolder->ShowDirectory();
-        QCOMPARE(Shown(view), QStringList({"..", "f1", "f3"}));
-        QVERIFY(!root.GetChildrenList()->first()->GetIcon()); // the parent's icons are hidden
-    }
-
-    void duplicateNamesAreRefused()
-    {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        root.AddChild(Entry(&view, "same", 1, &root), true);
+        Add(m_pRoot.get(), "same", 2);
         for (bool bQuiet : {true, false}) {
-            std::unique_ptr<CwsIcon> pTwin(Entry(&view, "same", 2, &root));
-            QVERIFY(!root.AddChild(pTwin.get(), bQuiet));
-            QCOMPARE(root.GetChildCount(), 1);
-            QCOMPARE(view.count(), 0); // not shown again either
+            std::unique_ptr<CwsIcon> pTwin(
+                new CwsIcon(m_pView.get(), "same", "", "", IconUser, 0, 0, 3, m_pRoot.get()));
+            QVERIFY(!m_pRoot->AddChild(pTwin.get(), bQuiet));
         }
-        std::unique_ptr<CwsIcon> pOtherCase(Entry(&view, "Same", 2, &root));
-        QVERIFY(root.AddChild(pOtherCase.release(), false));
-        QCOMPARE(root.GetChildCount(), 2);
-        QCOMPARE(view.count(), 2);
+        QCOMPARE(m_pView->count(), 0); // refused, and not shown again
+        QVERIFY(Add(m_pRoot.get(), "Same", 3));
+        m_pRoot->ShowDirectory();
+        m_pRoot->GetChildrenList()->at(1)->Show();
+        QCOMPARE(Shown(), QStringList({"A", "same", "Same"}));
     }
 
-    void programEntriesAndUpLinksAreProtected()
+    // Children behind a gap or sharing a depth left unshown, or shown out of order.
+    void depthOrder_data()
     {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        auto* pFolder = new CwsDirectoryIcon(&view, "F", &root, 0, 0, 1);
-        root.AddChild(pFolder, true);
-        CwsIcon* pProgram = Entry(&view, "prog", 1, pFolder, IconSystem);
-        pFolder->AddChild(pProgram, true);
-        pFolder->AddChild(Entry(&view, "user", 2, pFolder), true);
-
-        auto box = UiDriver::CloseNextMessageBox();
-        pFolder->RemoveChild("..", false);
-        QVERIFY(box->m_bShown);
-        QCOMPARE(box->m_qstrCaption, QString("Fehler"));
-        QCOMPARE(box->m_qstrText, QString("Dies ist ein Programm Icon, diese können Sie nicht löschen\n"));
-        QCOMPARE(box->m_iButtons, 1);
-
-        box = UiDriver::CloseNextMessageBox();
-        pFolder->RemoveChild(pProgram, false);
-        QVERIFY(box->m_bShown);
-        QCOMPARE(pFolder->GetChildCount(), 4 - 1);
-
-        pFolder->RemoveChild("user", false); // no box for a user entry
-        QCOMPARE(pFolder->GetChildCount(), 2);
-        pFolder->RemoveChild(pProgram, true);
-        pFolder->RemoveChild("..", true);
-        QCOMPARE(pFolder->GetChildCount(), 0);
-
-        CwsIcon stranger(&view, "stranger", "", "", IconUser, 0, 0, 1, pFolder);
-        pFolder->RemoveChild(&stranger, true); // not a child: left alone
-        pFolder->RemoveChild("nobody", true);
-        QCOMPARE(stranger.GetName(), QString("stranger"));
+        QTest::addColumn<QList<int>>("depths");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("in order") << QList<int> {1, 2, 3} << QStringList({"n0", "n1", "n2"});
+        QTest::newRow("gaps and repeats") << QList<int> {7, 2, 1, 2, 0} << QStringList({"n4", "n2", "n1", "n3", "n0"});
+    }
+    void depthOrder()
+    {
+        QFETCH(QList<int>, depths);
+        for (int i = 0; i < depths.size(); ++i)
+            Add(m_pRoot.get(), QString("n%1").arg(i), depths[i]);
+        m_pRoot->ShowDirectory();
+        QTEST(Shown(), "shown");
     }
 
-    void deletingAFolderTakesItsShownDescendants()
+    // Icons that pile up or move back after the view re-flows, or after leaving and entering a folder.
+    void positionsAreKept()
     {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        auto* pOuter = new CwsDirectoryIcon(&view, "outer", &root, 0, 0, 1);
-        root.AddChild(pOuter, true);
-        auto* pInner = new CwsDirectoryIcon(&view, "inner", pOuter, 0, 0, 1);
-        pOuter->AddChild(pInner, true);
-        pInner->AddChild(Entry(&view, "deep", 1, pInner), true);
+        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "F", 1);
+        for (int i = 2; i <= 4; ++i)
+            Add(m_pRoot.get(), QString("e%1").arg(i), i);
+        m_pRoot->ShowDirectory();
+        CwsIcon* pMoved = m_pRoot->GetChildrenList()->at(2);
+        m_pView->MoveItem(pMoved->GetIcon(), QPoint(160, 75));
+        delete new QListWidgetItem("stranger", m_pView.get());
+        m_pView->resize(250, 400);
+        m_pView->doItemsLayout();
+        QCOMPARE(m_pView->ItemPos(pMoved->GetIcon()), QPoint(160, 75));
+
+        QHash<QString, QPoint> qhBefore;
+        for (CwsIcon* pChild : *m_pRoot->GetChildrenList())
+            qhBefore[pChild->GetName()] = m_pView->ItemPos(pChild->GetIcon());
+        pFolder->ShowDirectory();
+        QCOMPARE(Shown(), QStringList({".."}));
+        QCOMPARE(QPoint(pMoved->GetX(), pMoved->GetY()), QPoint(160, 75));
+        pFolder->HideDirectory();
+        m_pRoot->ShowDirectory();
+        QSet<QPoint> qsSpots;
+        for (CwsIcon* pChild : *m_pRoot->GetChildrenList()) {
+            QCOMPARE(m_pView->ItemPos(pChild->GetIcon()), qhBefore[pChild->GetName()]);
+            qsSpots.insert(qhBefore[pChild->GetName()]);
+        }
+        QCOMPARE(qsSpots.size(), 4);
+        auto* pPlaced = new CwsIcon(m_pView.get(), "placed", "", "", IconUser, 300, 200, 9, m_pRoot.get());
+        QVERIFY(m_pRoot->AddChild(pPlaced, false));
+        QCOMPARE(m_pView->ItemPos(pPlaced->GetIcon()), QPoint(300, 200));
+    }
+
+    // Program entries or up links deleted without force; dangling items after a folder or view goes.
+    void removal()
+    {
+        CwsDirectoryIcon* pOuter = AddFolder(m_pRoot.get(), "outer", 1);
+        CwsDirectoryIcon* pInner = AddFolder(pOuter, "inner", 1);
+        CwsIcon* pProgram = Add(pInner, "prog", 1, IconSystem);
+        Add(pInner, "user", 2);
+        for (const QString& qstrName : {QString(".."), QString("prog")}) {
+            auto pBox = UiDriver::CloseNextMessageBox();
+            pInner->RemoveChild(qstrName, false);
+            QCOMPARE(pBox->m_qstrCaption + "|" + pBox->m_qstrText,
+                     QString("Fehler|Dies ist ein Programm Icon, diese können Sie nicht löschen\n"));
+        }
+        pInner->RemoveChild("user", false);
+        QCOMPARE(pInner->GetChildCount(), 2);
         pInner->ShowDirectory();
-        QCOMPARE(view.count(), 2);
-        // Another folder's item is not this folder's.
-        QVERIFY(!root.GetWsIcon(view.item(1)));
-        QVERIFY(!root.GetWsIcon(nullptr));
-        QCOMPARE(pInner->GetWsIcon(view.item(1))->GetName(), QString("deep"));
+        QVERIFY(!m_pRoot->GetWsIcon(m_pView->item(1)));
+        QCOMPARE(pInner->GetWsIcon(m_pView->item(1)), pProgram);
+        m_pRoot->RemoveChild(pOuter, false);
+        QCOMPARE(m_pView->count(), 0);
 
-        root.RemoveChild(pOuter, false);
-        QCOMPARE(view.count(), 0);
-        QCOMPARE(root.GetChildCount(), 0);
+        CwsIcon* pLast = Add(m_pRoot.get(), "last", 1);
+        pLast->Show();
+        m_pView.reset();
+        pLast->Hide(); // the view took the item with it
+        QVERIFY(!pLast->GetIcon());
     }
 
+    // The library's own folder picture missing, or winning over a picture file.
     void pictures()
     {
-        CivIconView view;
-        CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
-        auto* pFolder = new CwsDirectoryIcon(&view, "F", &root, 0, 0, 1);
-        root.AddChild(pFolder, true);
-        root.AddChild(new CwsIcon(&view, "nopic", "", "missing.png", IconUser, 0, 0, 2, &root), true);
-
-        // Without picture files the library's own folder picture is shown.
-        root.ShowDirectory();
+        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "F", 1);
+        CwsIcon* pEntry = Add(m_pRoot.get(), "nopic", 2);
+        m_pRoot->ShowDirectory();
         QVERIFY(!pFolder->GetIcon()->icon().isNull());
-        QVERIFY(root.GetChildrenList()->at(1)->GetIcon()->icon().isNull());
-        pFolder->ShowDirectory();
-        QVERIFY(!pFolder->GetChildrenList()->first()->GetIcon()->icon().isNull());
-
-        // A picture file in the working directory takes precedence.
+        QVERIFY(pEntry->GetIcon()->icon().isNull());
         QImage qiRed(8, 8, QImage::Format_RGB32);
         qiRed.fill(Qt::red);
         QVERIFY(qiRed.save("directory.bmp"));
-        root.ShowDirectory();
-        const QImage qiShown = pFolder->GetIcon()->icon().pixmap(8, 8).toImage();
-        QCOMPARE(qiShown.pixelColor(4, 4), QColor(Qt::red));
-        QCOMPARE(pFolder->GetIconFilename(), QString("directory.bmp"));
+        m_pRoot->ShowDirectory();
+        QCOMPARE(pFolder->GetIcon()->icon().pixmap(8, 8).toImage().pixelColor(4, 4), QColor(Qt::red));
+        pEntry->SetPixmap(QString("directory.bmp"));
+        QCOMPARE(pEntry->GetIcon()->icon().pixmap(8, 8).toImage().pixelColor(4, 4), QColor(Qt::red));
+    }
 
-        // SetPixmap with a picture changes only the shown item.
-        CwsIcon* pNoPic = root.GetChildrenList()->at(1);
-        pNoPic->SetPixmap(QPixmap::fromImage(qiRed));
-        QVERIFY(!pNoPic->GetIcon()->icon().isNull());
-        QCOMPARE(pNoPic->GetIconFilename(), QString("missing.png"));
-        pNoPic->SetPixmap(QString("directory.bmp"));
-        QCOMPARE(pNoPic->GetIconFilename(), QString("directory.bmp"));
+    // Signals of the classic icon view missing, doubled, or sent while the rename editor still exists.
+    void viewSignals()
+    {
+        CwsIcon* pNode = Add(m_pRoot.get(), "Ein sehr langer Name, der abgeschnitten wird", 1);
+        m_pRoot->ShowDirectory();
+        QListWidgetItem* pItem = pNode->GetIcon();
+        const QPoint qpCentre = m_pView->visualItemRect(pItem).center();
+        QSignalSpy doubleClicked(m_pView.get(), &CivIconView::doubleClicked);
+        QSignalSpy returnPressed(m_pView.get(), &CivIconView::returnPressed);
+        QSignalSpy rightPressed(m_pView.get(), &CivIconView::rightButtonPressed);
+        QSignalSpy renamed(m_pView.get(), &CivIconView::itemRenamed);
+        QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, qpCentre);
+        QTest::mouseDClick(m_pView->viewport(), Qt::LeftButton, {}, qpCentre);
+        QTest::keyClick(m_pView.get(), Qt::Key_Return);
+        QTest::keyClick(m_pView.get(), Qt::Key_Enter);
+        for (const QPoint& qpAt : {qpCentre, QPoint(450, 350)})
+            QTest::mouseClick(m_pView->windowHandle(), Qt::RightButton, {},
+                              m_pView->viewport()->mapTo(m_pView.get(), qpAt));
+        QCOMPARE(QList<qsizetype>({doubleClicked.size(), returnPressed.size(), rightPressed.size()}),
+                 QList<qsizetype>({1, 2, 2}));
+        QCOMPARE(rightPressed.at(0).at(0).value<QListWidgetItem*>(), pItem);
+        QCOMPARE(rightPressed.at(0).at(1).toPoint(), m_pView->viewport()->mapToGlobal(qpCentre));
+        QCOMPARE(rightPressed.at(1).at(0).value<QListWidgetItem*>(), nullptr);
+        QVERIFY(!Renaming());
+
+        QHelpEvent qheTip(QEvent::ToolTip, qpCentre, m_pView->viewport()->mapToGlobal(qpCentre));
+        QApplication::sendEvent(m_pView->viewport(), &qheTip);
+        QTRY_COMPARE(QToolTip::text(), pNode->GetName());
+
+        pItem->setText("by program");
+        QTest::keyClick(m_pView.get(), Qt::Key_F2);
+        auto* pEditor = m_pView->viewport()->findChild<QLineEdit*>();
+        QVERIFY(pEditor);
+        pEditor->selectAll();
+        QTest::keyClicks(pEditor, "Neu");
+        connect(m_pView.get(), &CivIconView::itemRenamed, this, [&]() { QVERIFY(!Renaming()); });
+        QTest::keyClick(pEditor, Qt::Key_Return);
+        QTRY_COMPARE(renamed.size(), 1);
+        QCOMPARE(renamed.at(0).at(1).toString(), QString("Neu"));
+        m_pView->RenameItem(pItem);
+        QTest::keyClick(m_pView->viewport()->findChild<QLineEdit*>(), Qt::Key_Return);
+        QTRY_VERIFY(!Renaming());
+        m_pView->SetRenameEnabled(pItem, false);
+        m_pView->RenameItem(pItem);
+        QVERIFY(!Renaming());
+        QTest::qWait(10);
+        QCOMPARE(renamed.size(), 1); // the program's change and the unchanged text are no renaming
     }
 };
 

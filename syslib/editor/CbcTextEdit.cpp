@@ -3,14 +3,19 @@
 #include "atomicfile_p.h"
 #include "builtinpixmaps_p.h"
 #include "pageloop_p.h"
+#include "questionbox_p.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTextEdit>
 #include <QTextList>
 #include <QToolBar>
@@ -198,6 +203,8 @@ void CbcTextEdit::Load(const QString& p_qstrFileName)
     if (!qfFile.open(QIODevice::ReadOnly))
         return;
     m_pqteEditor->setHtml(QString::fromLocal8Bit(qfFile.readAll()));
+    m_pqteEditor->document()->setModified(false);
+    ShowFormatAtCursor();
     m_pqteEditor->viewport()->setFocus();
 }
 
@@ -213,6 +220,7 @@ void CbcTextEdit::SetText(QString p_qstrText)
     m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
     m_pqaFileSave->setEnabled(false);
     m_pqaFileExit->setEnabled(false);
+    ShowFormatAtCursor();
 }
 
 QString CbcTextEdit::GetText()
@@ -234,11 +242,55 @@ void CbcTextEdit::DoConnections(QTextEdit* p_pqteEditor)
             [this, p_pqteEditor]() { AlignmentChanged(int(p_pqteEditor->alignment())); });
 }
 
-void CbcTextEdit::FileSave()
+void CbcTextEdit::ShowFormatAtCursor()
+{
+    // The editor reports its format only when the cursor moves, and until
+    // then its own cursor still carries the format of the text it held
+    // before: a fresh cursor at that place reads the text just set.
+    QTextCursor qtcAt(m_pqteEditor->document());
+    qtcAt.setPosition(m_pqteEditor->textCursor().position());
+    const QTextCharFormat qtcfFormat = qtcAt.charFormat();
+    FontChanged(qtcfFormat.font());
+    ColorChanged(qtcfFormat.foreground().color());
+    AlignmentChanged(int(m_pqteEditor->alignment()));
+}
+
+bool CbcTextEdit::SaveToFile()
 {
     if (!m_pqteEditor)
+        return false;
+    if (AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toLocal8Bit())) {
+        m_pqteEditor->document()->setModified(false);
+        return true;
+    }
+    QMessageBox::information(
+        this, tr("Fehler"),
+        tr("Die Datei \"%1\" konnte nicht gespeichert werden.\n").arg(QDir::toNativeSeparators(m_qstrFilename)));
+    return false;
+}
+
+void CbcTextEdit::FileSave()
+{
+    SaveToFile();
+}
+
+void CbcTextEdit::closeEvent(QCloseEvent* event)
+{
+    // Only a document of its own: a text set by the host goes back to it.
+    const bool bOwnFile = m_pqteEditor && m_pqaFileSave->isEnabled() && !m_qstrFilename.isEmpty();
+    if (!bOwnFile || !m_pqteEditor->document()->isModified())
+        return QMainWindow::closeEvent(event);
+    const int iChoice = AskQuestion(this, tr("Editor beenden"),
+                                    tr("Das Dokument \"%1\" wurde geändert.\nSollen die Änderungen gespeichert werden?")
+                                        .arg(QFileInfo(m_qstrFilename).fileName()),
+                                    {tr("&Speichern"), tr("&Verwerfen"), tr("&Abbrechen")}, 0, 2);
+    if (iChoice == 2 || (iChoice == 0 && !SaveToFile())) {
+        event->ignore();
         return;
-    AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toLocal8Bit());
+    }
+    if (iChoice == 1)
+        Load(m_qstrFilename); // shown again, the window shows the file
+    QMainWindow::closeEvent(event);
 }
 
 void CbcTextEdit::FilePrint()
@@ -256,7 +308,7 @@ void CbcTextEdit::FilePrint()
 
 void CbcTextEdit::FileExit()
 {
-    hide();
+    close();
 }
 
 void CbcTextEdit::ForwardToEditor(void (QTextEdit::*p_pmOperation)())

@@ -15,7 +15,8 @@ class QTextEdit;
 
 // A rich-text editor window: it loads a file (which "Speichern" writes back)
 // or takes a text from the host (SetText/GetText), with file, edit and format
-// actions in tool bars and menus, and printing with page numbers.
+// actions in tool bars and menus, and printing with page numbers. Leaving a
+// changed file asks whether to save it.
 class TORVASYSLIB_EXPORT CbcTextEdit : public QMainWindow
 {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
     QString GetText();
 
 protected:
+    // Closing a document of its own with unsaved changes asks first whether
+    // to save them, drop them or go on editing.
+    void closeEvent(QCloseEvent* event) override;
     virtual void SetupFileActions();
     virtual void SetupEditActions();
     virtual void SetupTextActions();
@@ -62,6 +66,10 @@ private Q_SLOTS:
 
 private:
     void DoConnections(QTextEdit* p_pqteEditor);
+    // The format bar shows the format at the cursor.
+    void ShowFormatAtCursor();
+    // Writes the text to the window's file; tells the user when it could not.
+    bool SaveToFile();
     // Runs the editor's operation when there is an editor.
     void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
     void CreateEditor();

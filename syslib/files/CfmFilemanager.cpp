@@ -1,9 +1,13 @@
 #include "CfmFilemanager.h"
 
 #include "atomicfile_p.h"
+#include "questionbox_p.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -22,6 +26,49 @@ FileType FilterAndExtension(const QString& p_qstrFileType)
     if (p_qstrFileType.contains(QLatin1String("*.")))
         return {p_qstrFileType, p_qstrFileType.mid(2)};
     return {QLatin1String("*.") + p_qstrFileType, p_qstrFileType};
+}
+
+// A name whose file name has no "." gets the extension; a "." in a folder's
+// name does not count.
+QString WithExtension(const QString& p_qstrFileName, const QString& p_qstrExtension)
+{
+    if (p_qstrFileName.isEmpty() || QFileInfo(p_qstrFileName).fileName().contains(QLatin1Char('.')))
+        return p_qstrFileName;
+    return p_qstrFileName + QLatin1Char('.') + p_qstrExtension;
+}
+
+QString Translated(const char* p_szText)
+{
+    return QCoreApplication::translate("CfmFilemanager", p_szText);
+}
+
+// The name chosen in the save dialog, with its extension; an existing file is
+// replaced only when the user says so, otherwise the dialog asks again. Null
+// when the user cancels.
+QString AskForSaveName(const QString& p_qstrDirectory, const FileType& p_type)
+{
+    QString qstrDirectory = p_qstrDirectory;
+    QString qstrTyped;
+    for (;;) {
+        QFileDialog qfdDialog(nullptr, QString(), qstrDirectory, p_type.m_qstrFilter);
+        qfdDialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The dialog would ask about the name typed, not about the name written.
+        qfdDialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (!qstrTyped.isEmpty())
+            qfdDialog.selectFile(qstrTyped);
+        if (qfdDialog.exec() != QDialog::Accepted)
+            return QString();
+        qstrTyped = qfdDialog.selectedFiles().value(0);
+        const QString qstrFileName = WithExtension(qstrTyped, p_type.m_qstrExtension);
+        if (!QFileInfo::exists(qstrFileName)
+            || AskQuestion(nullptr, Translated("Datei speichern"),
+                           Translated("Die Datei \"%1\" gibt es schon.\nSoll sie ersetzt werden?")
+                               .arg(QDir::toNativeSeparators(qstrFileName)),
+                           {Translated("&Ja"), Translated("&Nein")}, 1, 1)
+                == 0)
+            return qstrFileName;
+        qstrDirectory = QFileInfo(qstrTyped).absolutePath();
+    }
 }
 }
 
@@ -66,14 +113,11 @@ QString CfmFilemanager::SaveFile(QString p_qstrText, bool p_bAlwaysAsk, QString 
     std::printf("Filename: %s\n", p_qstrFileName.isNull() ? "(null)" : p_qstrFileName.toLocal8Bit().constData());
     std::fflush(stdout);
     const FileType type = FilterAndExtension(p_qstrFileType);
-    QString qstrFileName = p_bAlwaysAsk || p_qstrFileName.isNull()
-        ? QFileDialog::getSaveFileName(nullptr, QString(), p_qstrDirectory, type.m_qstrFilter)
-        : p_qstrFileName;
+    const QString qstrFileName = p_bAlwaysAsk || p_qstrFileName.isNull()
+        ? AskForSaveName(p_qstrDirectory, type)
+        : WithExtension(p_qstrFileName, type.m_qstrExtension);
     if (qstrFileName.isEmpty())
         return QString();
-    if (!qstrFileName.contains(QLatin1Char('.')))
-        qstrFileName += QLatin1Char('.') + type.m_qstrExtension;
-
     return AtomicFile::Replace(qstrFileName, p_qstrText.toLocal8Bit()) ? qstrFileName : QString();
 }
 

@@ -10,8 +10,10 @@
 // or when no name is given.
 //
 // The file type is an extension ("txt") or a pattern ("*.txt"); it makes the
-// dialog's filter and, when saving, the extension added to a name without
-// any ".". A null file name asks; an empty one is used as it is.
+// dialog's filter and, when saving, the extension added to a file name
+// without any "." (a "." in a folder's name does not count). A null file
+// name asks; an empty one is used as it is. Saving through the dialog never
+// replaces an existing file without the user's consent.
 class TORVASYSLIB_EXPORT CfmFilemanager
 {
 public:

@@ -17,12 +17,13 @@
 
 namespace
 {
-// Menu entry identifiers, each lower than the one before in the whole
-// application: a map iterated in ascending order visits the newest first.
+// Menu entry identifiers, each higher than the one before in the whole
+// application: a map iterated in ascending order visits the entries in the
+// order in which they were recorded.
 int NextItemId()
 {
-    static int s_iLastId = -1;
-    return --s_iLastId;
+    static int s_iLastId = 0;
+    return ++s_iLastId;
 }
 
 QString MenuText(const QString& p_qstrText)
@@ -89,16 +90,16 @@ void HelpWindow::BuildMenus()
     pqmGo->addAction(QIcon(BuiltinPixmaps::HelpHome()), tr("&Home"), textBrowser, &QTextBrowser::home);
 
     historyMenu = new QMenu(tr("History"), this);
-    for (const QString& qstrEntry : std::as_const(historyEntries))
-        AddEntry(historyMenu, historyItems, qstrEntry);
+    for (int i = 0; i < historyEntries.size(); ++i)
+        AddEntry(historyMenu, historyItems, historyEntries.at(i), historyLocations.at(i));
     connect(historyMenu, &QMenu::triggered, this,
             [this](QAction* p_pqaEntry) { histChosen(p_pqaEntry->data().toInt()); });
 
     bookmarkMenu = new QMenu(tr("Lesezeichen"), this);
     bookmarkMenu->addAction(tr("Lesezeichen Hinzufügen"), this, &HelpWindow::addBookmark);
     bookmarkMenu->addSeparator();
-    for (const QString& qstrEntry : std::as_const(bookmarkEntries))
-        AddEntry(bookmarkMenu, bookmarkItems, qstrEntry);
+    for (int i = 0; i < bookmarkEntries.size(); ++i)
+        AddEntry(bookmarkMenu, bookmarkItems, bookmarkEntries.at(i), bookmarkLocations.at(i));
     connect(bookmarkMenu, &QMenu::triggered, this,
             [this](QAction* p_pqaEntry) { bookmChosen(p_pqaEntry->data().toInt()); });
 
@@ -134,7 +135,15 @@ void HelpWindow::BuildToolBar()
     locationCombo = new QComboBox(pqtbToolBar);
     locationCombo->setEditable(true);
     locationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(locationCombo, &QComboBox::textActivated, this, &HelpWindow::pathSelected);
+    // An item put in by the window opens the document it stands for; a typed
+    // text is a location.
+    connect(locationCombo, &QComboBox::activated, this, [this](int p_iIndex) {
+        const QUrl qurlLocation = locationCombo->itemData(p_iIndex).toUrl();
+        if (qurlLocation.isEmpty())
+            pathSelected(locationCombo->itemText(p_iIndex));
+        else
+            textBrowser->setSource(qurlLocation);
+    });
     pqtbToolBar->addWidget(locationCombo);
 }
 
@@ -166,9 +175,9 @@ void HelpWindow::textChanged()
     if (iIndex >= 0) {
         locationCombo->setCurrentIndex(iIndex);
     } else {
-        locationCombo->insertItem(0, pendingEntry);
+        locationCombo->insertItem(0, pendingEntry, shownSource);
         locationCombo->setCurrentIndex(0);
-        AddEntry(historyMenu, historyItems, pendingEntry);
+        AddEntry(historyMenu, historyItems, pendingEntry, shownSource.toString());
     }
     pendingEntry = QString();
 }
@@ -210,47 +219,72 @@ void HelpWindow::pathSelected(const QString& p_qstrPath)
 {
     textBrowser->setSource(QUrl(p_qstrPath));
     if (!historyItems.values().contains(p_qstrPath))
-        AddEntry(historyMenu, historyItems, p_qstrPath);
+        AddEntry(historyMenu, historyItems, p_qstrPath, p_qstrPath);
 }
 
 void HelpWindow::histChosen(int p_iId)
 {
-    if (historyItems.contains(p_iId))
-        textBrowser->setSource(QUrl(historyItems.value(p_iId)));
+    ShowEntry(historyItems, p_iId);
 }
 
 void HelpWindow::bookmChosen(int p_iId)
 {
-    if (bookmarkItems.contains(p_iId))
-        textBrowser->setSource(QUrl(bookmarkItems.value(p_iId)));
+    ShowEntry(bookmarkItems, p_iId);
 }
 
 void HelpWindow::addBookmark()
 {
-    AddEntry(bookmarkMenu, bookmarkItems, windowTitle());
+    AddEntry(bookmarkMenu, bookmarkItems, windowTitle(), shownSource.toString());
 }
 
 void HelpWindow::readHistory()
 {
-    historyEntries = StringListFile::Read(fileDirectory + QLatin1String("/.history"));
-    while (historyEntries.size() > HistoryLimit)
-        historyEntries.removeFirst();
+    ReadEntries(fileDirectory + QLatin1String("/.history"), historyEntries, historyLocations);
+    historyEntries = historyEntries.mid(qMax(0, historyEntries.size() - HistoryLimit));
+    historyLocations = historyLocations.mid(qMax(0, historyLocations.size() - HistoryLimit));
 }
 
 void HelpWindow::readBookmarks()
 {
-    bookmarkEntries = StringListFile::Read(fileDirectory + QLatin1String("/.bookmarks"));
+    ReadEntries(fileDirectory + QLatin1String("/.bookmarks"), bookmarkEntries, bookmarkLocations);
 }
 
-void HelpWindow::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText)
+// The history and bookmark files: first the entries' texts as one string
+// list, oldest entry first (all that older versions wrote, and all that they
+// read), then the locations of the documents the entries were recorded for,
+// as a second list of the same length; an empty location is not known. An
+// older file without the second list gives entries of unknown location, which
+// open the document named by their text.
+void HelpWindow::ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations)
+{
+    const QList<QStringList> qlLists = StringListFile::Read(p_qstrFile);
+    p_qslEntries = qlLists.value(0);
+    p_qslLocations = qlLists.value(1);
+    if (p_qslLocations.size() != p_qslEntries.size())
+        p_qslLocations = QStringList(p_qslEntries.size(), QString());
+}
+
+void HelpWindow::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
+                          const QString& p_qstrLocation)
 {
     const int iId = NextItemId();
     p_pqmMenu->addAction(MenuText(p_qstrText))->setData(iId);
     p_qmItems.insert(iId, p_qstrText);
+    if (!p_qstrLocation.isEmpty())
+        itemLocations.insert(iId, p_qstrLocation);
+}
+
+void HelpWindow::ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId)
+{
+    if (p_qmItems.contains(p_iId))
+        textBrowser->setSource(QUrl(itemLocations.value(p_iId, p_qmItems.value(p_iId))));
 }
 
 void HelpWindow::SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile)
 {
     p_qslEntries = p_qmItems.values();
-    StringListFile::Write(p_qstrFile, p_qslEntries);
+    QStringList qslLocations;
+    for (auto it = p_qmItems.cbegin(); it != p_qmItems.cend(); ++it)
+        qslLocations << itemLocations.value(it.key());
+    StringListFile::Write(p_qstrFile, {p_qslEntries, qslLocations});
 }

@@ -3,6 +3,7 @@
 
 #include "torvasyslib_export.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
 #include <QStringList>
@@ -16,7 +17,9 @@ class QTextBrowser;
 // A help browser window for HTML pages: file and navigation menus, a tool
 // bar with back, forward, home and a location box, printing with page
 // numbers, and a history and bookmarks kept across runs in the files
-// ".history" and ".bookmarks" of the application's data folder.
+// ".history" and ".bookmarks" of the application's data folder. Their
+// entries show the documents' titles, keep the order in which they were
+// recorded, and open the documents they were recorded for.
 class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
 {
     Q_OBJECT
@@ -47,8 +50,12 @@ private:
     void readBookmarks();
     void BuildMenus();
     void BuildToolBar();
-    // Adds an entry with a new identifier to the menu and the map.
-    void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText);
+    void ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations);
+    // Adds an entry with a new identifier to the menu and the map; it opens
+    // the location, or when that is empty the document named by its text.
+    void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
+                  const QString& p_qstrLocation);
+    void ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId);
     void SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile);
 
     QString fileDirectory;
@@ -60,8 +67,12 @@ private:
     QUrl shownSource;
     QStringList historyEntries;
     QStringList bookmarkEntries;
+    QStringList historyLocations;
+    QStringList bookmarkLocations;
     QMap<int, QString> historyItems;
     QMap<int, QString> bookmarkItems;
+    // The document each menu entry was recorded for, by identifier.
+    QHash<int, QString> itemLocations;
     QMenu* historyMenu = nullptr;
     QMenu* bookmarkMenu = nullptr;
 };

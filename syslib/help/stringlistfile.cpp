@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "stringlistfile_p.h"
 
 #include "atomicfile_p.h"
@@ -5,7 +6,7 @@
 #include <QDataStream>
 #include <QFile>
 
-QStringList StringListFile::Read(const QString& p_qstrFile)
+QList<QStringList> StringListFile::Read(const QString& p_qstrFile)
 {
     QFile qfFile(p_qstrFile);
     if (!qfFile.open(QIODevice::ReadOnly))
@@ -19,35 +20,40 @@ QStringList StringListFile::Read(const QString& p_qstrFile)
         return (quint32(pData[p_iAt]) << 24) | (quint32(pData[p_iAt + 1]) << 16) | (quint32(pData[p_iAt + 2]) << 8)
             | quint32(pData[p_iAt + 3]);
     };
-    QStringList qslStrings;
-    if (iSize < 4)
-        return qslStrings;
-    const quint32 iCount = readUInt32(0);
-    qsizetype iAt = 4;
-    for (quint32 i = 0; i < iCount && iAt + 4 <= iSize; ++i) {
-        const quint32 iLength = readUInt32(iAt);
+    QList<QStringList> qlLists;
+    qsizetype iAt = 0;
+    while (iAt + 4 <= iSize) {
+        const quint32 iCount = readUInt32(iAt);
         iAt += 4;
-        if (iLength == 0xFFFFFFFFu) {
-            qslStrings << QString();
-            continue;
+        QStringList& qslStrings = qlLists.emplace_back();
+        for (quint32 i = 0; i < iCount; ++i) {
+            if (iAt + 4 > iSize)
+                return qlLists;
+            const quint32 iLength = readUInt32(iAt);
+            iAt += 4;
+            if (iLength == 0xFFFFFFFFu) {
+                qslStrings << QString();
+                continue;
+            }
+            if (iLength % 2 != 0 || qsizetype(iLength) > iSize - iAt)
+                return qlLists;
+            QString qstrText(qsizetype(iLength / 2), Qt::Uninitialized);
+            for (quint32 j = 0; j < iLength / 2; ++j)
+                qstrText[j] = QChar(char16_t((pData[iAt + 2 * j] << 8) | pData[iAt + 2 * j + 1]));
+            iAt += iLength;
+            qslStrings << qstrText;
         }
-        if (iLength % 2 != 0 || qsizetype(iLength) > iSize - iAt)
-            break;
-        QString qstrText(qsizetype(iLength / 2), Qt::Uninitialized);
-        for (quint32 j = 0; j < iLength / 2; ++j)
-            qstrText[j] = QChar(char16_t((pData[iAt + 2 * j] << 8) | pData[iAt + 2 * j + 1]));
-        iAt += iLength;
-        qslStrings << qstrText;
     }
-    return qslStrings;
+    return qlLists;
 }
 
-bool StringListFile::Write(const QString& p_qstrFile, const QStringList& p_qslStrings)
+bool StringListFile::Write(const QString& p_qstrFile, const QList<QStringList>& p_qlLists)
 {
     QByteArray qbaData;
     {
         QDataStream qdsOut(&qbaData, QIODevice::WriteOnly);
-        qdsOut << p_qslStrings;
+        for (const QStringList& qslStrings : p_qlLists)
+            qdsOut << qslStrings;
         if (qdsOut.status() != QDataStream::Ok)
             return false;
     }

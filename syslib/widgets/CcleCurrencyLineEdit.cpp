@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "CcleCurrencyLineEdit.h"
 
+#include "inputrepair_p.h"
 #include "textrepair_p.h"
 
 CcleCurrencyLineEdit::CcleCurrencyLineEdit(QWidget* parent, const char* name)
     : QLineEdit(parent)
+    , m_pRepair(new InputRepair(this))
 {
     setObjectName(name);
     connect(this, &QLineEdit::textChanged, this, &CcleCurrencyLineEdit::LineEditTextChangedSlot);
@@ -15,8 +18,5 @@ void CcleCurrencyLineEdit::LineEditTextChangedSlot(const QString&)
 {
     // The whole repair at once: cutting one character per textChanged round
     // would nest one round per character.
-    const QString qstrText = text();
-    const QString qstrRepaired = TextRepair::Amount(qstrText);
-    if (qstrRepaired != qstrText)
-        setText(qstrRepaired);
+    m_pRepair->Apply(this, TextRepair::Amount(text()));
 }

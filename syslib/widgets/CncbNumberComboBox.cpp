@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "CncbNumberComboBox.h"
 
+#include "inputrepair_p.h"
 #include "textrepair_p.h"
+
+#include <QLineEdit>
 
 CncbNumberComboBox::CncbNumberComboBox(bool p_bEditable, QWidget* parent, const char* name)
     : QComboBox(parent)
+    , m_pRepair(new InputRepair(this))
 {
     setObjectName(name);
     setEditable(p_bEditable);
@@ -14,8 +19,6 @@ CncbNumberComboBox::~CncbNumberComboBox() = default;
 
 void CncbNumberComboBox::LineEditTextChangedSlot(const QString&)
 {
-    const QString qstrText = currentText();
-    const QString qstrRepaired = TextRepair::WholeNumber(qstrText);
-    if (qstrRepaired != qstrText)
-        setEditText(qstrRepaired);
+    if (QLineEdit* pqleEdit = lineEdit())
+        m_pRepair->Apply(pqleEdit, TextRepair::WholeNumber(pqleEdit->text()));
 }

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CNCBNUMBERCOMBOBOX_H
 #define CNCBNUMBERCOMBOBOX_H
 
 #include "torvasyslib_export.h"
 
 #include <QComboBox>
+
+class InputRepair;
 
 // A combo box whose edit field (when editable) takes whole numbers in the
 // signed 32-bit range, like CnleNumberLineEdit.
@@ -17,6 +20,9 @@ public:
 
 private Q_SLOTS:
     void LineEditTextChangedSlot(const QString& p_qstrText);
+
+private:
+    InputRepair* m_pRepair;
 };
 
 #endif

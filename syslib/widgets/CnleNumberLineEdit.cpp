@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "CnleNumberLineEdit.h"
 
+#include "inputrepair_p.h"
 #include "textrepair_p.h"
 
 CnleNumberLineEdit::CnleNumberLineEdit(QWidget* parent, const char* name)
     : QLineEdit(parent)
+    , m_pRepair(new InputRepair(this))
 {
     setObjectName(name);
     connect(this, &QLineEdit::textChanged, this, &CnleNumberLineEdit::LineEditTextChangedSlot);
@@ -13,8 +16,5 @@ CnleNumberLineEdit::~CnleNumberLineEdit() = default;
 
 void CnleNumberLineEdit::LineEditTextChangedSlot(const QString&)
 {
-    const QString qstrText = text();
-    const QString qstrRepaired = TextRepair::WholeNumber(qstrText);
-    if (qstrRepaired != qstrText)
-        setText(qstrRepaired);
+    m_pRepair->Apply(this, TextRepair::WholeNumber(text()));
 }

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CNLENUMBERLINEEDIT_H
 #define CNLENUMBERLINEEDIT_H
 
 #include "torvasyslib_export.h"
 
 #include <QLineEdit>
+
+class InputRepair;
 
 // A line edit for whole numbers in the signed 32-bit range: an invalid text
 // is cut at its end until it is a number again.
@@ -17,6 +20,9 @@ public:
 
 private Q_SLOTS:
     void LineEditTextChangedSlot(const QString& p_qstrText);
+
+private:
+    InputRepair* m_pRepair;
 };
 
 #endif

@@ -3,12 +3,12 @@
 #include "CivcIconViewContainer.h"
 #include "CsfdSimpleFileDialogIf.h"
 #include "CwsDirectoryIcon.h"
+#include "questionbox_p.h"
 #include "workspacenames_p.h"
 
 #include <QDropEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include <cstdlib>
@@ -231,14 +231,8 @@ bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
         ? tr("Der Ordner \"%1\" enthält einen Eintrag.\nSoll der Ordner mit seinem Inhalt gelöscht werden?")
         : tr("Der Ordner \"%1\" enthält %n Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?", nullptr,
              iEntries);
-    QMessageBox qmbAsk(QMessageBox::Question, tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()),
-                       QMessageBox::NoButton, this);
-    const QPushButton* pqpbYes = qmbAsk.addButton(tr("&Ja"), QMessageBox::YesRole);
-    QPushButton* pqpbNo = qmbAsk.addButton(tr("&Nein"), QMessageBox::NoRole);
-    qmbAsk.setDefaultButton(pqpbNo);
-    qmbAsk.setEscapeButton(pqpbNo);
-    qmbAsk.exec();
-    return qmbAsk.clickedButton() == pqpbYes;
+    return AskQuestion(this, tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()), {tr("&Ja"), tr("&Nein")}, 1, 1)
+        == 0;
 }
 
 void CivmIconViewManager::dropEvent(QDropEvent* event)

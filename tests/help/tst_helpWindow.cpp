@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: BSD-3-Clause
+#include "Files.h"
 #include "HelpWindow.h"
 #include "PdfWords.h"
 #include "UiDriver.h"
@@ -25,28 +27,14 @@ class TestHelpWindow : public QObject
     {
         return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/" + p_szName;
     }
-
-    static QByteArray Bytes(const QStringList& p_qslStrings)
+    static QByteArray Bytes(const QList<QStringList>& p_qlLists)
     {
         QByteArray qbaData;
         QDataStream qdsOut(&qbaData, QIODevice::WriteOnly);
-        qdsOut << p_qslStrings;
+        for (const QStringList& qslList : p_qlLists)
+            qdsOut << qslList;
         return qbaData;
     }
-
-    static void WriteFile(const QString& p_qstrPath, const QByteArray& p_qbaData)
-    {
-        QFile file(p_qstrPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(p_qbaData);
-    }
-
-    static QByteArray ReadFile(const QString& p_qstrPath)
-    {
-        QFile file(p_qstrPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     HelpWindow& Open(const QString& p_qstrStart = "index.html")
     {
         m_pWindow = std::make_unique<HelpWindow>("ignored", p_qstrStart);
@@ -54,18 +42,7 @@ class TestHelpWindow : public QObject
         [&] { QVERIFY(QTest::qWaitForWindowExposed(m_pWindow.get())); }();
         return *m_pWindow;
     }
-
-    QTextBrowser* Browser() const { return m_pWindow->findChild<QTextBrowser*>(); }
     QComboBox* Location() const { return m_pWindow->findChild<QComboBox*>(); }
-
-    QStringList LocationItems() const
-    {
-        QStringList qslItems;
-        for (int i = 0; i < Location()->count(); ++i)
-            qslItems << Location()->itemText(i);
-        return qslItems;
-    }
-
     QMenu* Menu(const QString& p_qstrTitle) const
     {
         for (QAction* pAction : m_pWindow->menuBar()->actions())
@@ -73,23 +50,22 @@ class TestHelpWindow : public QObject
                 return pAction->menu();
         return nullptr;
     }
-
-    QStringList MenuTexts(const QString& p_qstrTitle) const
+    QStringList Texts(QMenu* p_pMenu) const
     {
         QStringList qslTexts;
-        for (QAction* pAction : Menu(p_qstrTitle)->actions())
+        for (QAction* pAction : p_pMenu->actions())
             qslTexts << (pAction->isSeparator() ? "--" : pAction->text());
         return qslTexts;
     }
-
-    QAction* MenuEntry(const QString& p_qstrMenu, const QString& p_qstrText) const
+    // Chooses the entry of the menu bar's menu as a person does.
+    void Choose(const QString& p_qstrMenu, const QString& p_qstrEntry)
     {
-        for (QAction* pAction : Menu(p_qstrMenu)->actions())
-            if (pAction->text() == p_qstrText)
-                return pAction;
-        return nullptr;
+        QMenuBar* pBar = m_pWindow->menuBar();
+        bool bChosen = false;
+        UiDriver::OnNextPopup([&](QMenu* p_pMenu) { bChosen = UiDriver::TriggerMenuEntry(p_pMenu, p_qstrEntry); });
+        QTest::mouseClick(pBar, Qt::LeftButton, {}, pBar->actionGeometry(Menu(p_qstrMenu)->menuAction()).center());
+        QTRY_VERIFY(bChosen);
     }
-
     QToolButton* Button(const QString& p_qstrTip) const
     {
         for (QToolButton* pButton : m_pWindow->findChildren<QToolButton*>())
@@ -97,23 +73,20 @@ class TestHelpWindow : public QObject
                 return pButton;
         return nullptr;
     }
-
-    // Follows the first link of the shown page with the keyboard.
-    void FollowFirstLink()
+    // Follows the shown page's first link with the keyboard.
+    void FollowLink(const QString& p_qstrTitle)
     {
-        QTextBrowser* pBrowser = Browser();
-        pBrowser->setFocus();
-        QTextCursor cursor = pBrowser->textCursor();
-        cursor.movePosition(QTextCursor::Start);
-        pBrowser->setTextCursor(cursor);
+        auto* pBrowser = m_pWindow->findChild<QTextBrowser*>();
+        pBrowser->moveCursor(QTextCursor::Start);
         QTest::keyClick(pBrowser, Qt::Key_Tab);
         QTest::keyClick(pBrowser, Qt::Key_Return);
+        QTRY_COMPARE(m_pWindow->windowTitle(), p_qstrTitle);
     }
-
-    void Page(const QString& p_qstrName, const QString& p_qstrHead, const QString& p_qstrBody)
+    void Page(const QString& p_qstrName, const QString& p_qstrTitle, const QString& p_qstrBody)
     {
-        WriteFile(m_pages.filePath(p_qstrName),
-                  ("<html><head>" + p_qstrHead + "</head><body>" + p_qstrBody + "</body></html>").toUtf8());
+        QVERIFY(
+            Files::Write(m_pages.filePath(p_qstrName),
+                         ("<html><head>" + p_qstrTitle + "</head><body>" + p_qstrBody + "</body></html>").toUtf8()));
     }
 
 private Q_SLOTS:
@@ -121,159 +94,124 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         QDir::setCurrent(m_pages.path());
-        Page("index.html", "<title>Start</title>", "<p><a href=\"a.html\">to A</a></p>");
-        Page("a.html", "<title>A</title>", "<p><a href=\"b.html\">to B</a></p>");
-        Page("b.html", "<title>B</title>", "<p><a href=\"c.html\">to C</a></p>");
-        Page("c.html", "<title>C</title>", "<p><a href=\"a.html\">back to A</a></p>");
-        Page("notitle.html", "", "<p>no title</p>");
-        Page("emptytitle.html", "<title></title>", "<p>empty title</p>");
+        Page("index.html", "<title>Start</title>", "<a href=\"a.html\">to A</a>");
+        Page("a.html", "<title>A</title>", "<a href=\"b.html\">to B</a>");
+        Page("b.html", "<title>B</title>", "<a href=\"c.html\">to C</a>");
+        Page("c.html", "<title>C</title>", "<a href=\"a.html\">back to A</a>");
+        Page("notitle.html", "", "no title");
         QString qstrLong;
         for (int i = 0; i < 2000; ++i)
             qstrLong += QString("word%1 ").arg(i, 4, 10, QChar('0'));
         Page("long.html", "<title>Long</title>", "<p>" + qstrLong + "</p>"); // one paragraph over pages
     }
-
     void init()
     {
         QFile::remove(DataFile(".history"));
         QFile::remove(DataFile(".bookmarks"));
     }
-
     void cleanup() { m_pWindow.reset(); }
 
+    // Navigation, the location box or the enabled states going wrong; "Beenden"/"Schliessen" destroying the window.
     void navigation()
     {
         HelpWindow& window = Open();
         QCOMPARE(window.windowTitle(), QString("Start"));
-        QCOMPARE(window.size(), QSize(640, 700));
-        QCOMPARE(LocationItems(), QStringList());
-        QCOMPARE(MenuTexts("History"), QStringList());
-        QCOMPARE(MenuTexts("Lesezeichen"), QStringList({"Lesezeichen Hinzufügen", "--"}));
-        QAction* pBack = MenuEntry("&Gehe", "&Zurück");
-        QAction* pForward = MenuEntry("&Gehe", "&Vor");
-        QVERIFY(!pBack->isEnabled() && !pForward->isEnabled());
-        QVERIFY(!Button("Zurück")->isEnabled() && !Button("Vor")->isEnabled() && Button("Home")->isEnabled());
-
-        for (const char* szTitle : {"A", "B", "C"}) {
-            FollowFirstLink();
-            QTRY_COMPARE(window.windowTitle(), QString(szTitle));
-        }
-        QCOMPARE(LocationItems(), QStringList({"C", "B", "A"}));
-        QCOMPARE(MenuTexts("History"), QStringList({"A", "B", "C"}));
-        QVERIFY(pBack->isEnabled() && Button("Zurück")->isEnabled());
-        QVERIFY(!pForward->isEnabled() && !Button("Vor")->isEnabled());
-
+        QCOMPARE(Location()->count(), 0);
+        QVERIFY(!Button("Zurück")->isEnabled() && !Button("Vor")->isEnabled());
+        for (const char* szTitle : {"A", "B", "C"})
+            FollowLink(szTitle);
+        QCOMPARE(Texts(Menu("History")), QStringList({"A", "B", "C"}));
         QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(window.windowTitle(), QString("B"));
         QCOMPARE(Location()->currentText(), QString("B"));
-        QVERIFY(pForward->isEnabled() && Button("Vor")->isEnabled());
+        QVERIFY(Button("Vor")->isEnabled() && Menu("&Gehe")->actions().at(1)->isEnabled());
         QTest::keyClick(&window, Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(window.windowTitle(), QString("C"));
-        FollowFirstLink(); // back to A: known, nothing recorded
-        QTRY_COMPARE(window.windowTitle(), QString("A"));
-        QCOMPARE(LocationItems().size(), 3);
-        QCOMPARE(MenuTexts("History").size(), 3);
-
+        FollowLink("A"); // known: nothing recorded
+        QCOMPARE(Location()->count(), 3);
         QTest::mouseClick(Button("Home"), Qt::LeftButton);
         QCOMPARE(window.windowTitle(), QString("Start"));
 
-        // Typed into the location box: shown, recorded once.
         Location()->lineEdit()->selectAll();
         QTest::keyClicks(Location()->lineEdit(), "notitle.html");
         QTest::keyClick(Location()->lineEdit(), Qt::Key_Return);
         QCOMPARE(window.windowTitle(), QString("notitle.html"));
-        QCOMPARE(MenuTexts("History").count("notitle.html"), 1);
-        Browser()->setSource(QUrl("emptytitle.html"));
-        QCOMPARE(window.windowTitle(), QString("emptytitle.html"));
-
-        // A history entry brings its document back.
-        QTest::mouseClick(Button("Home"), Qt::LeftButton);
-        MenuEntry("History", "notitle.html")->trigger();
-        QCOMPARE(window.windowTitle(), QString("notitle.html"));
-
-        // Alt+X and Alt+Q hide the window; it lives on.
-        QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
-        QVERIFY(!window.isVisible());
-        window.show();
-        QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.windowTitle(), QString("notitle.html"));
+        QCOMPARE(Texts(Menu("History")).count("notitle.html"), 1);
+        Location()->setCurrentIndex(Location()->findText("B"));
+        QTest::keyClick(Location()->lineEdit(), Qt::Key_Return); // an item of the box opens its page
+        QCOMPARE(window.windowTitle(), QString("B"));
+        for (Qt::Key eKey : {Qt::Key_X, Qt::Key_Q}) {
+            window.show();
+            QTest::keyClick(&window, eKey, Qt::AltModifier);
+            QVERIFY(!window.isVisible());
+        }
     }
 
-    void historyAndBookmarkFiles()
+    // Entries opening blank pages, coming back in another order, or the newest dropped by the cut to 20.
+    void historyAndBookmarks()
     {
         Open();
-        for (const char* szTitle : {"A", "B", "C"}) {
-            FollowFirstLink();
-            QTRY_COMPARE(m_pWindow->windowTitle(), QString(szTitle));
+        for (const char* szTitle : {"A", "B", "C"})
+            FollowLink(szTitle);
+        Choose("Lesezeichen", "Lesezeichen Hinzufügen");
+        Choose("History", "A");
+        QCOMPARE(m_pWindow->windowTitle(), QString("A"));
+        m_pWindow.reset();
+        const QByteArray qbaBookmarks = Bytes({{"C"}, {"c.html"}});
+        for (int iRun = 0; iRun < 3; ++iRun) {
+            Open();
+            QCOMPARE(Texts(Menu("History")), QStringList({"A", "B", "C"}));
+            m_pWindow.reset();
+            QCOMPARE(Files::Read(DataFile(".history")), Bytes({{"A", "B", "C"}, {"a.html", "b.html", "c.html"}}));
+            QCOMPARE(Files::Read(DataFile(".bookmarks")), qbaBookmarks);
         }
-        MenuEntry("Lesezeichen", "Lesezeichen Hinzufügen")->trigger();
-        MenuEntry("Lesezeichen", "Lesezeichen Hinzufügen")->trigger();
-        QCOMPARE(MenuTexts("Lesezeichen"), QStringList({"Lesezeichen Hinzufügen", "--", "C", "C"}));
-        m_pWindow.reset();
-        QCOMPARE(ReadFile(DataFile(".history")), Bytes({"C", "B", "A"}));
-        QCOMPARE(ReadFile(DataFile(".bookmarks")), Bytes({"C", "C"}));
-
-        // Read again: in file order; written again: reversed.
         Open();
-        QCOMPARE(MenuTexts("History"), QStringList({"C", "B", "A"}));
-        m_pWindow.reset();
-        QCOMPARE(ReadFile(DataFile(".history")), Bytes({"A", "B", "C"}));
-
-        // A bookmark of a title asks the browser for a document of that name.
-        Open();
-        QTest::ignoreMessage(QtWarningMsg, "QTextBrowser: No document for C");
-        MenuEntry("Lesezeichen", "C")->trigger();
+        Choose("Lesezeichen", "C");
         QCOMPARE(m_pWindow->windowTitle(), QString("C"));
+        Choose("History", "B");
+        QCOMPARE(m_pWindow->windowTitle(), QString("B"));
         m_pWindow.reset();
+        QCOMPARE(Files::Read(DataFile(".history")),
+                 Bytes({{"A", "B", "C", "C", "B"}, {"a.html", "b.html", "c.html", "c.html", "b.html"}}));
 
-        // 25 entries: the last 20 are kept; a null string is kept as null.
+        // A file of older versions: entries of unknown location open what their text names.
         QStringList qsl25;
         for (int i = 1; i <= 25; ++i)
             qsl25 << QString("Entry & %1").arg(i);
-        WriteFile(DataFile(".history"), Bytes(qsl25));
+        qsl25.last() = "notitle.html";
+        QVERIFY(Files::Write(DataFile(".history"), Bytes({qsl25})));
         Open();
-        const QStringList qslMenu = MenuTexts("History");
-        QCOMPARE(qslMenu.size(), 20);
-        QCOMPARE(qslMenu.first(), QString("Entry && 6"));
+        QCOMPARE(Texts(Menu("History")).size(), 20);
+        QCOMPARE(Texts(Menu("History")).first(), QString("Entry && 6"));
+        Choose("History", "notitle.html");
+        QCOMPARE(m_pWindow->windowTitle(), QString("notitle.html"));
         m_pWindow.reset();
-        QCOMPARE(ReadFile(DataFile(".history")).left(4), QByteArray("\0\0\0\x14", 4));
-
-        // Nothing to remember: four zero bytes.
-        QFile::remove(DataFile(".history"));
-        QFile::remove(DataFile(".bookmarks"));
-        Open("notitle.html");
-        m_pWindow.reset();
-        QCOMPARE(ReadFile(DataFile(".history")), QByteArray(4, '\0'));
-        QCOMPARE(ReadFile(DataFile(".bookmarks")), QByteArray(4, '\0'));
+        QCOMPARE(Files::Read(DataFile(".history")),
+                 Bytes({qsl25.mid(5) << "notitle.html", QStringList(20, QString()) << "notitle.html"}));
     }
 
+    // A damaged file that crashes the window, allocates what it announces, or loses the entries before the damage.
     void hostileFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("kept");
-        const QByteArray qbaTwo = Bytes({"one", "two"}).mid(4);
+        const QByteArray qbaTwo = Bytes({{"one", "two"}}).mid(4);
         QTest::newRow("4 billion entries") << QByteArray("\xff\xff\xff\xfe", 4) + qbaTwo << QStringList({"one", "two"});
         QTest::newRow("2 GB string") << QByteArray("\0\0\0\3", 4) + qbaTwo.left(10) + QByteArray("\x7f\xff\xff\xfe", 4)
                                      << QStringList({"one"});
-        QTest::newRow("truncated") << Bytes({"one", "two"}).chopped(3) << QStringList({"one"});
         QTest::newRow("odd length") << QByteArray("\0\0\0\2", 4) + qbaTwo.left(10) + QByteArray("\0\0\0\3abc", 7)
                                     << QStringList({"one"});
         QTest::newRow("three bytes") << QByteArray("\0\0\0", 3) << QStringList();
-        QTest::newRow("null string") << Bytes({"a", QString(), "b"}) << QStringList({"a", QString(), "b"});
+        QTest::newRow("null string") << Bytes({{"a", QString(), "b"}}) << QStringList({"a", QString(), "b"});
+        QTest::newRow("short locations") << Bytes({{"a", "b"}, {"x"}}) << QStringList({"a", "b"});
     }
-
     void hostileFiles()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QStringList, kept);
-        WriteFile(DataFile(".bookmarks"), file);
+        QVERIFY(Files::Write(DataFile(".bookmarks"), file));
         Open("notitle.html");
-        QStringList qslExpected = {"Lesezeichen Hinzufügen", "--"};
-        qslExpected += kept;
-        QCOMPARE(MenuTexts("Lesezeichen"), qslExpected);
+        QTEST(Texts(Menu("Lesezeichen")).mid(2), "kept");
     }
 
+    // A paragraph across a page break printed twice or cut, or the numbers and margins misplaced.
     void printing()
     {
         Open("long.html");
@@ -289,9 +227,7 @@ private Q_SLOTS:
             qslBody += qslWords;
         }
         QCOMPARE(qslBody.size(), 2000);
-        QCOMPARE(qslBody.first(), QString("word0000"));
         QCOMPARE(qslBody.last(), QString("word1999"));
-        // One-inch margins: 96 pixels at the screen's 96 dots per inch.
         QVERIFY(std::abs(content.m_qlWords.first().m_qrBox.left() - 72) < 1.5);
     }
 };

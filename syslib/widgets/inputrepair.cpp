@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: BSD-3-Clause
+#include "inputrepair_p.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+InputRepair::InputRepair(QObject* p_pqoParent)
+    : QObject(p_pqoParent)
+{ }
+
+void InputRepair::Apply(QLineEdit* p_pqleEdit, const QString& p_qstrRepaired)
+{
+    if (m_pqleEdit != p_pqleEdit) {
+        // A combo box may get a new edit field.
+        m_pqleEdit = p_pqleEdit;
+        p_pqleEdit->installEventFilter(this);
+        m_qstrLast = p_pqleEdit->text();
+    }
+    const QString qstrText = p_pqleEdit->text();
+    if (p_qstrRepaired != qstrText) {
+        const QString qstrBefore = m_qstrLast;
+        p_pqleEdit->setText(p_qstrRepaired);
+        m_qstrBefore = qstrBefore;
+        m_qstrRepaired = p_qstrRepaired;
+    } else if (qstrText != m_qstrRepaired) {
+        m_qstrRepaired = QString();
+    }
+    m_qstrLast = p_pqleEdit->text();
+}
+
+bool InputRepair::eventFilter(QObject* p_pqoWatched, QEvent* p_pqeEvent)
+{
+    if (p_pqoWatched != m_pqleEdit || m_qstrRepaired.isNull()
+        || (p_pqeEvent->type() != QEvent::KeyPress && p_pqeEvent->type() != QEvent::ShortcutOverride)
+        || !static_cast<QKeyEvent*>(p_pqeEvent)->matches(QKeySequence::Undo))
+        return false;
+    p_pqeEvent->accept();
+    if (p_pqeEvent->type() == QEvent::KeyPress) {
+        const QString qstrBefore = m_qstrBefore;
+        m_qstrRepaired = QString();
+        m_pqleEdit->setText(qstrBefore);
+    }
+    return true;
+}

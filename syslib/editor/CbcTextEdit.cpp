@@ -244,12 +244,13 @@ void CbcTextEdit::DoConnections(QTextEdit* p_pqteEditor)
 
 void CbcTextEdit::ShowFormatAtCursor()
 {
-    // The editor reports its format only when the cursor moves, and until
-    // then its own cursor still carries the format of the text it held
-    // before: a fresh cursor at that place reads the text just set.
+    // The editor's cursor still carries the format of the text it held
+    // before, and the editor reports a format only when it changes: a fresh
+    // cursor at the same place makes it take the format of the text just set.
     QTextCursor qtcAt(m_pqteEditor->document());
     qtcAt.setPosition(m_pqteEditor->textCursor().position());
-    const QTextCharFormat qtcfFormat = qtcAt.charFormat();
+    m_pqteEditor->setTextCursor(qtcAt);
+    const QTextCharFormat qtcfFormat = m_pqteEditor->currentCharFormat();
     FontChanged(qtcfFormat.font());
     ColorChanged(qtcfFormat.foreground().color());
     AlignmentChanged(int(m_pqteEditor->alignment()));

@@ -142,14 +142,15 @@ private Q_SLOTS:
     {
         const QString qstrFirst = m_dir.filePath("first.html");
         QVERIFY(Files::Write(qstrFirst, "<h2>Kopf</h2><p>first <i>file</i></p>"));
-        QVERIFY(Files::Write(m_dir.filePath("second.html"), "<p><i>second</i> note</p>"));
+        QVERIFY(Files::Write(m_dir.filePath("second.html"), "<p><b>second</b> note</p>"));
         CbcTextEdit window(qstrFirst, nullptr, "editor", {});
         Show(window);
         QCOMPARE(Bar(window), QString("14 B-"));
         QVERIFY(Editor(window)->hasFocus());
         window.Load(m_dir.filePath("second.html"));
-        QCOMPARE(Bar(window), QString("9 -I"));
+        QCOMPARE(Bar(window), QString("9 B-"));
         QTest::keyClick(Editor(window), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(Bar(window), QString("9 --"));
         QTest::keyClicks(Editor(window), " edited");
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(QString::fromUtf8(Files::Read(qstrFirst)), window.GetText()); // the file named at construction

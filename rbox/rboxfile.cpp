@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -221,7 +222,12 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
     p_tables.clear();
     if (!QFileInfo(p_qstrFileName).isFile())
         return false;
-    Db db = Open(QFile::encodeName(p_qstrFileName), SQLITE_OPEN_READONLY);
+    // Reading never writes: as an immutable file, SQLite neither takes locks
+    // nor creates journals or the files of write-ahead logging beside it,
+    // whatever the file's header asks for.
+    const QByteArray qbaUri
+        = QUrl::fromLocalFile(QFileInfo(p_qstrFileName).absoluteFilePath()).toEncoded() + "?mode=ro&immutable=1";
+    Db db = Open(qbaUri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     if (!db)
         return false;
     sqlite3* pDb = db.get();

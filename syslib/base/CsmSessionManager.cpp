@@ -19,6 +19,18 @@ bool IsDigit(char p_c)
     return p_c >= '0' && p_c <= '9';
 }
 
+// Whether the text reads back from a file as it is: it has none of the
+// characters that end a line, start a key or end an entry's name, and no
+// broken UTF-16 that the file's encoding could not hold.
+bool Storable(const QString& p_qstrText, const char* p_szForbidden)
+{
+    for (const char* pForbidden = p_szForbidden; *pForbidden; ++pForbidden) {
+        if (p_qstrText.contains(QLatin1Char(*pForbidden)))
+            return false;
+    }
+    return p_qstrText.isValidUtf16();
+}
+
 // The longest leading part of the text that forms a decimal number (white
 // space before it allowed), as a double; 0 when there is none.
 double LeadingNumber(QByteArrayView p_qbavText)
@@ -74,7 +86,7 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
         return false;
 
     std::vector<Key> vKeys;
-    QHash<QString, int> qhKeys;
+    QHash<QByteArray, int> qhKeys;
     const char* const pData = qbaText.constData();
     const char* const pEnd = pData + qbaText.size();
     Key* pCurrent = nullptr;
@@ -94,16 +106,17 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
             if (pOpen) {
                 if (const auto* pClose = static_cast<const char*>(std::memchr(pLine, ']', iLength))) {
                     const char* pNameEnd = pClose > pOpen ? pClose : pLineEnd;
-                    const QString qstrName = QString::fromLocal8Bit(pOpen + 1, pNameEnd - pOpen - 1);
+                    // Kept as the file's bytes, whatever the encoding says.
+                    const QByteArray qbaName(pOpen + 1, pNameEnd - pOpen - 1);
                     pCurrent = nullptr;
-                    if (!qstrName.isEmpty()) {
-                        const auto it = qhKeys.constFind(qstrName);
+                    if (!qbaName.isEmpty()) {
+                        const auto it = qhKeys.constFind(qbaName);
                         if (it != qhKeys.cend()) {
                             pCurrent = &vKeys[size_t(*it)];
                         } else {
-                            qhKeys.insert(qstrName, int(vKeys.size()));
+                            qhKeys.insert(qbaName, int(vKeys.size()));
                             pCurrent = &vKeys.emplace_back();
-                            pCurrent->m_qstrName = qstrName;
+                            pCurrent->m_qbaName = qbaName;
                         }
                     }
                 }
@@ -142,9 +155,9 @@ bool CsmSessionManager::SaveAs(QString p_qstrFileName)
         return bWritten;
     };
     for (const Key& key : m_vKeys) {
-        qbaPiece += '[';
-        qbaPiece += key.m_qstrName.toLocal8Bit();
-        qbaPiece += "]\n";
+        // A name with a "]" in it is written after "][": a line whose "]"
+        // comes before its "[" names the key with everything after the "[".
+        qbaPiece += key.m_qbaName.contains(']') ? "][" + key.m_qbaName + '\n' : '[' + key.m_qbaName + "]\n";
         for (const Entry& entry : key.m_vEntries) {
             qbaPiece += Line(entry);
             qbaPiece += '\n';
@@ -167,22 +180,26 @@ QString CsmSessionManager::GetFileName() const
     return m_qstrFileName;
 }
 
-void CsmSessionManager::AddKey(QString p_qstrKey)
+bool CsmSessionManager::AddKey(QString p_qstrKey)
 {
-    if (m_qhKeys.contains(p_qstrKey))
-        return;
-    m_qhKeys.insert(p_qstrKey, int(m_vKeys.size()));
-    m_vKeys.emplace_back().m_qstrName = std::move(p_qstrKey);
+    if (p_qstrKey.isEmpty() || !Storable(p_qstrKey, "\n\r"))
+        return false;
+    const QByteArray qbaKey = p_qstrKey.toLocal8Bit();
+    if (!m_qhKeys.contains(qbaKey)) {
+        m_qhKeys.insert(qbaKey, int(m_vKeys.size()));
+        m_vKeys.emplace_back().m_qbaName = qbaKey;
+    }
+    return true;
 }
 
 bool CsmSessionManager::IsKey(QString p_qstrKey)
 {
-    return m_qhKeys.contains(p_qstrKey);
+    return m_qhKeys.contains(p_qstrKey.toLocal8Bit());
 }
 
 bool CsmSessionManager::SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent)
 {
-    return SetBytes(p_qstrKey, p_qstrName, p_qstrContent.toLocal8Bit());
+    return Storable(p_qstrContent, "\n\r[") && SetBytes(p_qstrKey, p_qstrName, p_qstrContent.toLocal8Bit());
 }
 
 bool CsmSessionManager::GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent)
@@ -245,8 +262,8 @@ float CsmSessionManager::GetFloat(QString p_qstrKey, QString p_qstrName, float p
 
 bool CsmSessionManager::SetBytes(const QString& p_qstrKey, const QString& p_qstrName, const QByteArray& p_qbaContent)
 {
-    const auto it = m_qhKeys.constFind(p_qstrKey);
-    if (it == m_qhKeys.cend())
+    const auto it = m_qhKeys.constFind(p_qstrKey.toLocal8Bit());
+    if (it == m_qhKeys.cend() || !Storable(p_qstrName, "\n\r[="))
         return false;
     Key& key = m_vKeys[size_t(*it)];
     const QByteArray qbaName = p_qstrName.toLocal8Bit();
@@ -274,7 +291,7 @@ bool CsmSessionManager::SetBytes(const QString& p_qstrKey, const QString& p_qstr
 
 const CsmSessionManager::Entry* CsmSessionManager::Find(const QString& p_qstrKey, const QString& p_qstrName)
 {
-    const auto it = m_qhKeys.constFind(p_qstrKey);
+    const auto it = m_qhKeys.constFind(p_qstrKey.toLocal8Bit());
     if (it == m_qhKeys.cend())
         return nullptr;
     Key& key = m_vKeys[size_t(*it)];

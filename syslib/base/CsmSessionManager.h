@@ -34,12 +34,18 @@ public:
     void SetFileName(QString p_qstrFileName);
     QString GetFileName() const;
 
-    // Adds an empty key unless it exists.
-    void AddKey(QString p_qstrKey);
+    // Whatever is stored reads back from the file as it was given. Names and
+    // contents that could not (the file has no escapes) are refused with a
+    // false result and change nothing: a line break anywhere; a key name
+    // that is empty; an entry name with a "[" or "="; a content with a "[".
+
+    // Adds an empty key unless it exists; true when the key exists afterwards.
+    bool AddKey(QString p_qstrKey);
     bool IsKey(QString p_qstrKey);
 
     // Setters change the first entry of that name or append one; false
-    // (nothing changed) when the key does not exist.
+    // (nothing changed) when the key does not exist or the name or content
+    // could not be stored.
     bool SetString(QString p_qstrKey, QString p_qstrName, QString p_qstrValue);
     bool SetInteger(QString p_qstrKey, QString p_qstrName, int p_iValue);
     // Stores the value in thousandths, cut toward zero.
@@ -62,7 +68,7 @@ private:
     };
     struct Key
     {
-        QString m_qstrName;
+        QByteArray m_qbaName; // the file's bytes
         std::vector<Entry> m_vEntries;
         // Open-addressing table of entry positions + 1 (0: free), built on
         // the first lookup in a long list; each name's first entry only.
@@ -90,7 +96,7 @@ private:
     QByteArray m_qbaText;
     qsizetype m_iGarbage = 0;
     std::vector<Key> m_vKeys;
-    QHash<QString, int> m_qhKeys;
+    QHash<QByteArray, int> m_qhKeys;
     QString m_qstrFileName;
 };
 

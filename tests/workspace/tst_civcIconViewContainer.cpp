@@ -140,6 +140,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("text") << QByteArray("[Main]\nA=1\n");
         QTest::newRow("sqlite header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0');
+        QTest::newRow("write-ahead log header") << QByteArray::fromBase64("U1FMaXRlIGZvcm1hdCAzAAIAAQI=");
     }
     void unreadableFileIsKeptAside()
     {
@@ -152,6 +153,7 @@ private Q_SLOTS:
         }
         const QStringList qslAside = QDir(m_dir.path()).entryList({"icons.damaged-*"});
         QCOMPARE(qslAside.size(), 1);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"icons", qslAside.first()}));
         QCOMPARE(Files::Read(m_dir.filePath(qslAside.first())), content);
         QCOMPARE(QString::fromLocal8Bit(output.Take()),
                  QString("The workspace file %1 could not be read; it was kept as %2\n")

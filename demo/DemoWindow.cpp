@@ -61,7 +61,7 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
         QMessageBox::about(this, tr("Über die Demo"),
                            tr("Diese Anwendung zeigt die Bausteine von TORVASyslib.\n\n"
                               "Ordner öffnen Sie mit einem Doppelklick, das Kontextmenü mit der rechten "
-                              "Maustaste. Der Arbeitsplatz wird beim Schließen gespeichert."));
+                              "Maustaste. Jede Änderung am Arbeitsplatz wird sofort gespeichert."));
     } else if (p_qstrFunction == QLatin1String("help")) {
         if (!m_pHelp)
             m_pHelp = new HelpWindow(QString(), QStringLiteral("qrc:/help/index.html"));

@@ -2,6 +2,8 @@
 #include "DemoTour.h"
 #include "DemoWindow.h"
 
+#include <InstallTranslator.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -32,11 +34,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("torvasdemo");
     QApplication::setOrganizationName("TORVASyslib");
 
-    // The demo speaks German, and so do Qt's own dialogs.
-    QTranslator qtQt;
-    if (qtQt.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtQt);
-
     QCommandLineParser parser;
     parser.setApplicationDescription("Demo host application of TORVASyslib.");
     parser.addHelpOption();
@@ -46,9 +43,24 @@ int main(int argc, char** argv)
         "Take a tour through every part, save a screenshot of each into <folder> and quit through \"Beenden\". "
         "Without --workspace the tour works on scratch copies of the workspace and the help files.",
         "folder");
+    const QCommandLineOption language("lang", "Show the demo in <language> (de, en); by default in the system's.",
+                                      "language");
     parser.addOption(workspace);
     parser.addOption(screenshots);
+    parser.addOption(language);
     parser.process(app);
+
+    // The library's language where it has a catalogue, else its own German;
+    // the demo and Qt's own dialogs speak the same.
+    const QLocale qlWanted = parser.isSet(language) ? QLocale(parser.value(language)) : QLocale::system();
+    const QLocale qlShown = TORVASyslib::InstallTranslator(qlWanted) ? qlWanted : QLocale(QLocale::German);
+    QLocale::setDefault(qlShown);
+    QTranslator qtQt;
+    QTranslator qtDemo;
+    if (qtQt.load(qlShown, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtQt);
+    if (qtDemo.load(qlShown, "torvasdemo", "_", ":/i18n"))
+        QApplication::installTranslator(&qtDemo);
 
     const bool bTour = parser.isSet(screenshots);
     QTemporaryDir qtdScratch;

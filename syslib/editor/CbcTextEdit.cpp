@@ -1,7 +1,8 @@
 #include "CbcTextEdit.h"
 
 #include "atomicfile_p.h"
-#include "builtinpixmaps_p.h"
+#include "builtinicons_p.h"
+#include "glyphiconengine_p.h"
 #include "pageloop_p.h"
 #include "questionbox_p.h"
 
@@ -23,15 +24,18 @@
 #include <cstdio>
 #include <utility>
 
-using BuiltinPixmaps::EditorIcon;
+using BuiltinIcons::Icon;
 
 namespace
 {
-QPixmap ColourSquare(const QColor& p_qcColor)
+// The colour action's swatch, framed in the palette's text colour.
+QIcon ColourSquare(const QColor& p_qcColor)
 {
-    QPixmap qpSquare(16, 16);
-    qpSquare.fill(p_qcColor);
-    return qpSquare;
+    return QIcon(new GlyphIconEngine(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'>"
+                                                    "<rect x='3' y='3' width='18' height='18' fill='%1' "
+                                                    "stroke='currentColor' stroke-width='1'/></svg>")
+                                         .arg(p_qcColor.name())
+                                         .toLatin1()));
 }
 
 // List styles of the paragraph styles 1 to 6; style 0 is a plain paragraph.
@@ -53,16 +57,17 @@ CbcTextEdit::CbcTextEdit(QString fileName, QWidget* parent, const char* name, Qt
     : CbcTextEdit(parent, name, f)
 {
     m_qstrFilename = std::move(fileName);
+    setWindowTitle(tr("%1[*] – Editor").arg(QFileInfo(m_qstrFilename).fileName()));
     Load(m_qstrFilename);
 }
 
 CbcTextEdit::~CbcTextEdit() = default;
 
-QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QPixmap& p_qpIcon, const QString& p_qstrMenuText,
+QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QIcon& p_qiIcon, const QString& p_qstrMenuText,
                                  const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
                                  QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu)
 {
-    auto* pqaAction = new QAction(QIcon(p_qpIcon), p_qstrMenuText, p_pqoParent);
+    auto* pqaAction = new QAction(p_qiIcon, p_qstrMenuText, p_pqoParent);
     pqaAction->setIconText(p_qstrShortText);
     pqaAction->setToolTip(p_qstrShortText);
     pqaAction->setShortcut(p_qksKey);
@@ -76,39 +81,36 @@ QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QPixmap& 
 
 void CbcTextEdit::SetupFileActions()
 {
-    QToolBar* pqtbBar = addToolBar(QStringLiteral("File Actions"));
+    QToolBar* pqtbBar = addToolBar(tr("File Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("&Datei"));
-    m_pqaFileSave = MakeAction(tr("Speichern"), BuiltinPixmaps::Editor(EditorIcon::Save), tr("&Speichern..."),
+    m_pqaFileSave = MakeAction(tr("Speichern"), BuiltinIcons::Get(Icon::Save), tr("&Speichern..."),
                                QKeySequence(Qt::CTRL | Qt::Key_S), this, "fileSave", pqtbBar, pqmMenu);
     connect(m_pqaFileSave, &QAction::triggered, this, &CbcTextEdit::FileSave);
-    QAction* pqaPrint = MakeAction(tr("Drucken"), BuiltinPixmaps::Editor(EditorIcon::Print), tr("&Drucken..."),
+    QAction* pqaPrint = MakeAction(tr("Drucken"), BuiltinIcons::Get(Icon::Print), tr("&Drucken..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_P), this, "filePrint", pqtbBar, pqmMenu);
     connect(pqaPrint, &QAction::triggered, this, &CbcTextEdit::FilePrint);
-    m_pqaFileExit = MakeAction(tr("Editor beenden"), QPixmap(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
+    m_pqaFileExit = MakeAction(tr("Editor beenden"), QIcon(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
                                nullptr, pqmMenu);
     connect(m_pqaFileExit, &QAction::triggered, this, &CbcTextEdit::FileExit);
 }
 
 void CbcTextEdit::SetupEditActions()
 {
-    QToolBar* pqtbBar = addToolBar(QStringLiteral("Edit Actions"));
+    QToolBar* pqtbBar = addToolBar(tr("Edit Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("&Bearbeiten"));
-    const auto add = [&](const QString& p_qstrShort, EditorIcon p_eIcon, const QString& p_qstrMenu,
-                         QKeyCombination p_kcKey, const char* p_szName, void (CbcTextEdit::*p_pmSlot)()) {
-        connect(MakeAction(p_qstrShort, BuiltinPixmaps::Editor(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey), this,
-                           p_szName, pqtbBar, pqmMenu),
+    const auto add = [&](const QString& p_qstrShort, Icon p_eIcon, const QString& p_qstrMenu, QKeyCombination p_kcKey,
+                         const char* p_szName, void (CbcTextEdit::*p_pmSlot)()) {
+        connect(MakeAction(p_qstrShort, BuiltinIcons::Get(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey), this, p_szName,
+                           pqtbBar, pqmMenu),
                 &QAction::triggered, this, p_pmSlot);
     };
-    add(tr("Rückgängig"), EditorIcon::Undo, tr("&Rückgängig"), Qt::CTRL | Qt::Key_Z, "editUndo",
-        &CbcTextEdit::EditUndo);
-    add(tr("Wiederholen"), EditorIcon::Redo, tr("&Wiederholen"), Qt::CTRL | Qt::Key_Y, "editRedo",
-        &CbcTextEdit::EditRedo);
+    add(tr("Rückgängig"), Icon::Undo, tr("&Rückgängig"), Qt::CTRL | Qt::Key_Z, "editUndo", &CbcTextEdit::EditUndo);
+    add(tr("Wiederholen"), Icon::Redo, tr("&Wiederholen"), Qt::CTRL | Qt::Key_Y, "editRedo", &CbcTextEdit::EditRedo);
     pqmMenu->addSeparator();
-    add(tr("Kopieren"), EditorIcon::Copy, tr("&Kopieren"), Qt::CTRL | Qt::Key_C, "editCopy", &CbcTextEdit::EditCopy);
-    add(tr("Ausschneiden"), EditorIcon::Cut, tr("&Ausschneiden"), Qt::CTRL | Qt::Key_X, "editCut",
-        &CbcTextEdit::EditCut);
-    add(tr("Einfügen"), EditorIcon::Paste, tr("&Einfügen"), Qt::CTRL | Qt::Key_V, "editPaste", &CbcTextEdit::EditPaste);
-    QAction* pqaTableCell = MakeAction(tr("Tabellen Zelle Editieren"), QPixmap(), tr("&Tabellen Zelle Editieren"),
+    add(tr("Kopieren"), Icon::Copy, tr("&Kopieren"), Qt::CTRL | Qt::Key_C, "editCopy", &CbcTextEdit::EditCopy);
+    add(tr("Ausschneiden"), Icon::Cut, tr("&Ausschneiden"), Qt::CTRL | Qt::Key_X, "editCut", &CbcTextEdit::EditCut);
+    add(tr("Einfügen"), Icon::Paste, tr("&Einfügen"), Qt::CTRL | Qt::Key_V, "editPaste", &CbcTextEdit::EditPaste);
+    QAction* pqaTableCell = MakeAction(tr("Tabellen Zelle Editieren"), QIcon(), tr("&Tabellen Zelle Editieren"),
                                        QKeySequence(Qt::CTRL | Qt::Key_T), this, "editTableCell", nullptr, pqmMenu);
     connect(pqaTableCell, &QAction::triggered, this, &CbcTextEdit::TableCellEdit);
 }
@@ -118,14 +120,15 @@ void CbcTextEdit::SetupTextActions()
     // On a line of its own: with its three selectors it is as wide as the
     // other two together.
     addToolBarBreak();
-    QToolBar* pqtbBar = addToolBar(QStringLiteral("Format Actions"));
+    QToolBar* pqtbBar = addToolBar(tr("Format Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("F&ormat"));
 
     m_pqcbStyle = new QComboBox(pqtbBar);
-    m_pqcbStyle->addItems({"Standard", "ungeordnete Liste (Disc)", "ungeordnete Liste (Kreis)",
-                           "ungeordnete Liste (Rechteck)", "geordnete Liste (numerisch)",
-                           "geordnete Liste (Alphanumerisch Kleinbuchstaben)",
-                           "geordnete Liste (Alphanumerisch Großbuchstaben)"});
+    m_pqcbStyle->addItems({tr("Standard"), tr("ungeordnete Liste (Disc)"), tr("ungeordnete Liste (Kreis)"),
+                           tr("ungeordnete Liste (Rechteck)"), tr("geordnete Liste (numerisch)"),
+                           tr("geordnete Liste (Alphanumerisch Kleinbuchstaben)"),
+                           tr("geordnete Liste (Alphanumerisch Großbuchstaben)")});
+    m_pqcbStyle->setAccessibleName(tr("Absatzformat"));
     m_pqcbStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pqcbStyle->setMinimumContentsLength(18);
     connect(m_pqcbStyle, &QComboBox::activated, this, &CbcTextEdit::TextStyle);
@@ -133,6 +136,7 @@ void CbcTextEdit::SetupTextActions()
 
     m_pqcbFamily = new QComboBox(pqtbBar);
     m_pqcbFamily->setEditable(true);
+    m_pqcbFamily->setAccessibleName(tr("Schriftart"));
     m_pqcbFamily->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pqcbFamily->setMinimumContentsLength(14);
     m_pqcbFamily->addItems(QFontDatabase::families());
@@ -142,45 +146,44 @@ void CbcTextEdit::SetupTextActions()
 
     m_pqcbSize = new QComboBox(pqtbBar);
     m_pqcbSize->setEditable(true);
+    m_pqcbSize->setAccessibleName(tr("Schriftgröße"));
     for (int iSize : QFontDatabase::standardSizes())
         m_pqcbSize->addItem(QString::number(iSize));
     connect(m_pqcbSize, &QComboBox::textActivated, this, &CbcTextEdit::TextSize);
     m_pqcbSize->setEditText(QString::number(QApplication::font().pointSize()));
     pqtbBar->addWidget(m_pqcbSize);
 
-    const auto toggle = [&](const QString& p_qstrShort, EditorIcon p_eIcon, const QString& p_qstrMenu,
+    const auto toggle = [&](const QString& p_qstrShort, Icon p_eIcon, const QString& p_qstrMenu,
                             QKeyCombination p_kcKey, QObject* p_pqoParent, const char* p_szName) {
-        QAction* pqaAction = MakeAction(p_qstrShort, BuiltinPixmaps::Editor(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey),
+        QAction* pqaAction = MakeAction(p_qstrShort, BuiltinIcons::Get(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey),
                                         p_pqoParent, p_szName, pqtbBar, pqmMenu);
         pqaAction->setCheckable(true);
         return pqaAction;
     };
-    m_pqaTextBold = toggle(tr("Fett"), EditorIcon::Bold, tr("&Fett"), Qt::CTRL | Qt::Key_B, this, "textBold");
+    m_pqaTextBold = toggle(tr("Fett"), Icon::Bold, tr("&Fett"), Qt::CTRL | Qt::Key_B, this, "textBold");
     connect(m_pqaTextBold, &QAction::triggered, this, &CbcTextEdit::TextBold);
-    m_pqaTextItalic = toggle(tr("Kursiv"), EditorIcon::Italic, tr("&Kursiv"), Qt::CTRL | Qt::Key_I, this, "textItalic");
+    m_pqaTextItalic = toggle(tr("Kursiv"), Icon::Italic, tr("&Kursiv"), Qt::CTRL | Qt::Key_I, this, "textItalic");
     connect(m_pqaTextItalic, &QAction::triggered, this, &CbcTextEdit::TextItalic);
-    m_pqaTextUnderline = toggle(tr("Unterstrichen"), EditorIcon::Underline, tr("&Unterstrichen"), Qt::CTRL | Qt::Key_U,
-                                this, "textUnderline");
+    m_pqaTextUnderline = toggle(tr("Unterstrichen"), Icon::Underline, tr("&Unterstrichen"), Qt::CTRL | Qt::Key_U, this,
+                                "textUnderline");
     connect(m_pqaTextUnderline, &QAction::triggered, this, &CbcTextEdit::TextUnderline);
     pqmMenu->addSeparator();
 
     auto* pqagAlignment = new QActionGroup(this);
     pqagAlignment->setExclusive(true);
     connect(pqagAlignment, &QActionGroup::triggered, this, &CbcTextEdit::TextAlign);
-    m_pqaTextLeft
-        = toggle(tr("Links"), EditorIcon::Left, tr("&Links"), Qt::CTRL | Qt::Key_L, pqagAlignment, "textLeft");
-    m_pqaTextCenter = toggle(tr("Zentriert"), EditorIcon::Center, tr("&Zentriert"), Qt::CTRL | Qt::Key_E, pqagAlignment,
-                             "textCenter");
-    m_pqaTextRight
-        = toggle(tr("Rechts"), EditorIcon::Right, tr("&Rechts"), Qt::CTRL | Qt::Key_R, pqagAlignment, "textRight");
-    m_pqaTextJustify = toggle(tr("Blocksatz"), EditorIcon::Justify, tr("&Blocksatz"), Qt::CTRL | Qt::Key_J,
-                              pqagAlignment, "textjustify");
+    m_pqaTextLeft = toggle(tr("Links"), Icon::Left, tr("&Links"), Qt::CTRL | Qt::Key_L, pqagAlignment, "textLeft");
+    m_pqaTextCenter
+        = toggle(tr("Zentriert"), Icon::Center, tr("&Zentriert"), Qt::CTRL | Qt::Key_E, pqagAlignment, "textCenter");
+    m_pqaTextRight = toggle(tr("Rechts"), Icon::Right, tr("&Rechts"), Qt::CTRL | Qt::Key_R, pqagAlignment, "textRight");
+    m_pqaTextJustify
+        = toggle(tr("Blocksatz"), Icon::Justify, tr("&Blocksatz"), Qt::CTRL | Qt::Key_J, pqagAlignment, "textjustify");
     for (QAction* pqaAlign : {m_pqaTextLeft, m_pqaTextCenter, m_pqaTextRight, m_pqaTextJustify})
         pqagAlignment->addAction(pqaAlign);
     pqmMenu->addSeparator();
 
-    m_pqaTextColor = MakeAction(tr("Farbe"), ColourSquare(Qt::black), tr("&Farbe..."), QKeySequence(), this,
-                                "textColor", pqtbBar, pqmMenu);
+    m_pqaTextColor = MakeAction(tr("Farbe"), ColourSquare(palette().color(QPalette::Text)), tr("&Farbe..."),
+                                QKeySequence(), this, "textColor", pqtbBar, pqmMenu);
     connect(m_pqaTextColor, &QAction::triggered, this, &CbcTextEdit::TextColor);
 }
 
@@ -220,6 +223,8 @@ void CbcTextEdit::SetText(QString p_qstrText)
     m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
     m_pqaFileSave->setEnabled(false);
     m_pqaFileExit->setEnabled(false);
+    if (windowTitle().isEmpty())
+        setWindowTitle(tr("Editor[*]"));
     ShowFormatAtCursor();
 }
 
@@ -232,12 +237,15 @@ void CbcTextEdit::DoConnections(QTextEdit* p_pqteEditor)
 {
     // Called again for the same editor: one connection each is enough.
     disconnect(p_pqteEditor, nullptr, this, nullptr);
+    disconnect(p_pqteEditor->document(), nullptr, this, nullptr);
+    // The title's modified marker, where the title has one (a host's may not).
+    connect(p_pqteEditor->document(), &QTextDocument::modificationChanged, this, [this](bool p_bModified) {
+        if (windowTitle().contains(QLatin1String("[*]")))
+            setWindowModified(p_bModified);
+    });
     // The editor reports its format as a whole; font, colour and alignment
     // are taken from it.
-    connect(p_pqteEditor, &QTextEdit::currentCharFormatChanged, this, [this](const QTextCharFormat& p_qtcfFormat) {
-        FontChanged(p_qtcfFormat.font());
-        ColorChanged(p_qtcfFormat.foreground().color());
-    });
+    connect(p_pqteEditor, &QTextEdit::currentCharFormatChanged, this, &CbcTextEdit::ShowFormat);
     connect(p_pqteEditor, &QTextEdit::cursorPositionChanged, this,
             [this, p_pqteEditor]() { AlignmentChanged(int(p_pqteEditor->alignment())); });
 }
@@ -250,10 +258,17 @@ void CbcTextEdit::ShowFormatAtCursor()
     QTextCursor qtcAt(m_pqteEditor->document());
     qtcAt.setPosition(m_pqteEditor->textCursor().position());
     m_pqteEditor->setTextCursor(qtcAt);
-    const QTextCharFormat qtcfFormat = m_pqteEditor->currentCharFormat();
-    FontChanged(qtcfFormat.font());
-    ColorChanged(qtcfFormat.foreground().color());
+    ShowFormat(m_pqteEditor->currentCharFormat());
     AlignmentChanged(int(m_pqteEditor->alignment()));
+}
+
+void CbcTextEdit::ShowFormat(const QTextCharFormat& p_qtcfFormat)
+{
+    FontChanged(p_qtcfFormat.font());
+    // Text without a colour of its own is drawn in the editor's text colour.
+    ColorChanged(p_qtcfFormat.hasProperty(QTextFormat::ForegroundBrush)
+                     ? p_qtcfFormat.foreground().color()
+                     : m_pqteEditor->palette().color(QPalette::Text));
 }
 
 bool CbcTextEdit::SaveToFile()
@@ -415,7 +430,7 @@ void CbcTextEdit::TextColor()
     if (!qcColor.isValid())
         return;
     m_pqteEditor->setTextColor(qcColor);
-    m_pqaTextColor->setIcon(QIcon(ColourSquare(qcColor)));
+    m_pqaTextColor->setIcon(ColourSquare(qcColor));
 }
 
 void CbcTextEdit::TextAlign(QAction* p_pqaAction)
@@ -448,7 +463,7 @@ void CbcTextEdit::FontChanged(const QFont& p_qfFont)
 
 void CbcTextEdit::ColorChanged(const QColor& p_qcColor)
 {
-    m_pqaTextColor->setIcon(QIcon(ColourSquare(p_qcColor)));
+    m_pqaTextColor->setIcon(ColourSquare(p_qcColor));
 }
 
 void CbcTextEdit::AlignmentChanged(int p_iAlignment)

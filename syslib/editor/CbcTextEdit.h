@@ -8,9 +8,10 @@
 class QAction;
 class QKeySequence;
 class QMenu;
-class QPixmap;
+class QIcon;
 class QToolBar;
 class QComboBox;
+class QTextCharFormat;
 class QTextEdit;
 
 // A rich-text editor window: it loads a file (which "Speichern" writes back)
@@ -68,6 +69,7 @@ private:
     void DoConnections(QTextEdit* p_pqteEditor);
     // The format bar shows the format at the cursor.
     void ShowFormatAtCursor();
+    void ShowFormat(const QTextCharFormat& p_qtcfFormat);
     // Writes the text to the window's file; tells the user when it could not.
     bool SaveToFile();
     // Runs the editor's operation when there is an editor.
@@ -75,7 +77,7 @@ private:
     void CreateEditor();
     // An action built the window's way, added to the tool bar and the menu
     // where given.
-    QAction* MakeAction(const QString& p_qstrShortText, const QPixmap& p_qpIcon, const QString& p_qstrMenuText,
+    QAction* MakeAction(const QString& p_qstrShortText, const QIcon& p_qiIcon, const QString& p_qstrMenuText,
                         const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
                         QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu);
 

@@ -37,11 +37,6 @@ QString WithExtension(const QString& p_qstrFileName, const QString& p_qstrExtens
     return p_qstrFileName + QLatin1Char('.') + p_qstrExtension;
 }
 
-QString Translated(const char* p_szText)
-{
-    return QCoreApplication::translate("CfmFilemanager", p_szText);
-}
-
 // The name chosen in the save dialog, with its extension; an existing file is
 // replaced only when the user says so, otherwise the dialog asks again. Null
 // when the user cancels.
@@ -61,10 +56,13 @@ QString AskForSaveName(const QString& p_qstrDirectory, const FileType& p_type)
         qstrTyped = qfdDialog.selectedFiles().value(0);
         const QString qstrFileName = WithExtension(qstrTyped, p_type.m_qstrExtension);
         if (!QFileInfo::exists(qstrFileName)
-            || AskQuestion(nullptr, Translated("Datei speichern"),
-                           Translated("Die Datei \"%1\" gibt es schon.\nSoll sie ersetzt werden?")
+            || AskQuestion(nullptr, QCoreApplication::translate("CfmFilemanager", "Datei speichern"),
+                           QCoreApplication::translate("CfmFilemanager",
+                                                       "Die Datei \"%1\" gibt es schon.\nSoll sie ersetzt werden?")
                                .arg(QDir::toNativeSeparators(qstrFileName)),
-                           {Translated("&Ja"), Translated("&Nein")}, 1, 1)
+                           {QCoreApplication::translate("CfmFilemanager", "&Ja"),
+                            QCoreApplication::translate("CfmFilemanager", "&Nein")},
+                           1, 1)
                 == 0)
             return qstrFileName;
         qstrDirectory = QFileInfo(qstrTyped).absolutePath();

@@ -1,6 +1,6 @@
 #include "HelpWindow.h"
 
-#include "builtinpixmaps_p.h"
+#include "builtinicons_p.h"
 #include "pageloop_p.h"
 #include "stringlistfile_p.h"
 
@@ -83,11 +83,11 @@ void HelpWindow::BuildMenus()
     pqmFile->addAction(tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_X), this, &HelpWindow::End);
 
     QMenu* pqmGo = new QMenu(tr("&Gehe"), this);
-    backwardItem = pqmGo->addAction(QIcon(BuiltinPixmaps::HelpBack()), tr("&Zurück"),
+    backwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Back), tr("&Zurück"),
                                     QKeySequence(Qt::ALT | Qt::Key_Left), textBrowser, &QTextBrowser::backward);
-    forwardItem = pqmGo->addAction(QIcon(BuiltinPixmaps::HelpForward()), tr("&Vor"),
+    forwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), tr("&Vor"),
                                    QKeySequence(Qt::ALT | Qt::Key_Right), textBrowser, &QTextBrowser::forward);
-    pqmGo->addAction(QIcon(BuiltinPixmaps::HelpHome()), tr("&Home"), textBrowser, &QTextBrowser::home);
+    pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Home), tr("&Home"), textBrowser, &QTextBrowser::home);
 
     historyMenu = new QMenu(tr("History"), this);
     for (int i = 0; i < historyEntries.size(); ++i)
@@ -112,20 +112,22 @@ void HelpWindow::BuildMenus()
 
 void HelpWindow::BuildToolBar()
 {
-    QToolBar* pqtbToolBar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* pqtbToolBar = addToolBar(tr("Toolbar"));
     pqtbToolBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-    const auto addButton = [&](const QPixmap& p_qpIcon, const QString& p_qstrText, void (QTextBrowser::*p_pmSlot)()) {
+    const auto addButton = [&](const QIcon& p_qiIcon, const QString& p_qstrText, void (QTextBrowser::*p_pmSlot)()) {
         auto* pqtbButton = new QToolButton(pqtbToolBar);
-        pqtbButton->setIcon(QIcon(p_qpIcon));
+        pqtbButton->setIcon(p_qiIcon);
         pqtbButton->setToolTip(p_qstrText);
         pqtbButton->setText(p_qstrText);
         connect(pqtbButton, &QToolButton::clicked, textBrowser, p_pmSlot);
         pqtbToolBar->addWidget(pqtbButton);
         return pqtbButton;
     };
-    QToolButton* pqtbBack = addButton(BuiltinPixmaps::HelpBack(), tr("Zurück"), &QTextBrowser::backward);
-    QToolButton* pqtbForward = addButton(BuiltinPixmaps::HelpForward(), tr("Vor"), &QTextBrowser::forward);
-    addButton(BuiltinPixmaps::HelpHome(), tr("Home"), &QTextBrowser::home);
+    QToolButton* pqtbBack
+        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Back), tr("Zurück"), &QTextBrowser::backward);
+    QToolButton* pqtbForward
+        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), tr("Vor"), &QTextBrowser::forward);
+    addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Home), tr("Home"), &QTextBrowser::home);
     connect(textBrowser, &QTextBrowser::backwardAvailable, pqtbBack, &QWidget::setEnabled);
     connect(textBrowser, &QTextBrowser::forwardAvailable, pqtbForward, &QWidget::setEnabled);
     pqtbBack->setEnabled(false);
@@ -184,8 +186,8 @@ void HelpWindow::textChanged()
 
 void HelpWindow::about()
 {
-    QMessageBox::about(this, QStringLiteral("TORVA Hilfe System"),
-                       QStringLiteral("<p>Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions</p>"));
+    QMessageBox::about(this, tr("TORVA Hilfe System"),
+                       tr("<p>Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions</p>"));
 }
 
 void HelpWindow::aboutQt() { }

@@ -162,6 +162,14 @@ void CivIconView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // The context menu key and Shift+F10 open the current item's menu.
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QListWidgetItem* pqiviItem = currentItem();
+        const QRect qrAt = pqiviItem ? visualItemRect(pqiviItem) : viewport()->rect();
+        Q_EMIT rightButtonPressed(pqiviItem, viewport()->mapToGlobal(qrAt.center()));
+        event->accept();
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

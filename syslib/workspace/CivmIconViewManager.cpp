@@ -93,6 +93,8 @@ void CivmIconViewManager::FillView()
 void CivmIconViewManager::ShowDirectory()
 {
     m_pcwsCurrentDirectory->ShowDirectory();
+    // The keyboard starts at the folder's first icon.
+    setCurrentItem(item(0), QItemSelectionModel::NoUpdate);
 }
 
 CwsDirectoryIcon* CivmIconViewManager::GetCurrentDirectory()
@@ -139,12 +141,12 @@ void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
     }
     case IconDirectory:
         m_pcwsCurrentDirectory = static_cast<CwsDirectoryIcon*>(pcwsIcon);
-        m_pcwsCurrentDirectory->ShowDirectory();
+        ShowDirectory();
         break;
     case IconUp:
         m_pcwsCurrentDirectory->HideDirectory();
         m_pcwsCurrentDirectory = m_pcwsCurrentDirectory->GetParent();
-        m_pcwsCurrentDirectory->ShowDirectory();
+        ShowDirectory();
         break;
     }
 }

@@ -46,6 +46,16 @@ CsfdSimpleFileDialog::CsfdSimpleFileDialog(QWidget* parent, const char* name, bo
     qpSearch = Named(new QPushButton(tr("&Suchen"), this), "qpSearch");
     qpbOK = Named(new QPushButton(tr("&OK"), this), "qpbOK");
     qpCancel = Named(new QPushButton(tr("&Abbrechen"), this), "qpCancel");
+    // The fields are named by their labels; the two searches are told apart
+    // by their names and their keys.
+    m_pqlName->setBuddy(m_pqleIconName);
+    m_pqlFunction->setBuddy(m_pqleFunction);
+    m_pqlIcon->setBuddy(m_pqleIconFilename);
+    qpFileSearch->setAccessibleName(tr("Befehl suchen"));
+    qpSearch->setAccessibleName(tr("Icon suchen"));
+    qpSearch->setShortcut(QKeySequence(Qt::ALT | Qt::Key_U));
+    qpFileSearch->setToolTip(tr("Befehl suchen (%1)").arg(qpFileSearch->shortcut().toString(QKeySequence::NativeText)));
+    qpSearch->setToolTip(tr("Icon suchen (%1)").arg(qpSearch->shortcut().toString(QKeySequence::NativeText)));
     // Return means OK wherever the focus is, Escape cancels.
     qpbOK->setDefault(true);
     qpFileSearch->setAutoDefault(false);

@@ -1,7 +1,7 @@
 #include "CwsIcon.h"
 
 #include "CivIconView.h"
-#include "builtinpixmaps_p.h"
+#include "builtinicons_p.h"
 
 #include <QListWidgetItem>
 #include <QPixmap>
@@ -11,13 +11,11 @@
 namespace
 {
 // The picture of a node: the file's content, or for the standard folder and
-// up pictures, when no such file is at hand, the library's own.
-QPixmap LoadPixmap(const QString& p_qstrFileName)
+// up pictures, when no such file is at hand, the desktop's or the library's.
+QIcon LoadIcon(const QString& p_qstrFileName)
 {
-    QPixmap qpPixmap(p_qstrFileName);
-    if (qpPixmap.isNull())
-        qpPixmap = BuiltinPixmaps::ForWorkspaceFile(p_qstrFileName);
-    return qpPixmap;
+    const QPixmap qpPixmap(p_qstrFileName);
+    return qpPixmap.isNull() ? BuiltinIcons::ForWorkspaceFile(p_qstrFileName) : QIcon(qpPixmap);
 }
 }
 
@@ -44,7 +42,7 @@ void CwsIcon::Show()
 {
     if (m_pqiviIcon || !m_pqivView)
         return;
-    m_pqiviIcon = new QListWidgetItem(QIcon(LoadPixmap(m_qstrIconFilename)), m_qstrName, m_pqivView);
+    m_pqiviIcon = new QListWidgetItem(LoadIcon(m_qstrIconFilename), m_qstrName, m_pqivView);
     m_pqivView->SetRenameEnabled(m_pqiviIcon, true);
     if (m_iX != 0 || m_iY != 0)
         m_pqivView->MoveItem(m_pqiviIcon, QPoint(m_iX, m_iY));
@@ -86,7 +84,7 @@ void CwsIcon::SetPixmap(QString p_qstrIconFilename)
 {
     m_qstrIconFilename = std::move(p_qstrIconFilename);
     if (m_pqiviIcon)
-        m_pqiviIcon->setIcon(QIcon(LoadPixmap(m_qstrIconFilename)));
+        m_pqiviIcon->setIcon(LoadIcon(m_qstrIconFilename));
 }
 
 void CwsIcon::SetPixmap(const QPixmap& p_qpPixmap)

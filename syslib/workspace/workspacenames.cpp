@@ -6,11 +6,6 @@
 
 namespace
 {
-QString Translated(const char* p_szText)
-{
-    return QCoreApplication::translate("CivmIconViewManager", p_szText);
-}
-
 bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, const QString& p_qstrName)
 {
     for (CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
@@ -29,19 +24,23 @@ QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p
                                 bool p_bFolder)
 {
     if (p_qstrName.trimmed().isEmpty())
-        return Translated("Der Name darf nicht leer sein.\n");
+        return QCoreApplication::translate("CivmIconViewManager", "Der Name darf nicht leer sein.\n");
     for (const CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
         if (pcwsChild != p_pcwsNode && pcwsChild->GetName() == p_qstrName)
-            return Translated("Der Name \"%1\" ist in diesem Ordner schon vergeben.\n").arg(p_qstrName);
+            return QCoreApplication::translate("CivmIconViewManager",
+                                               "Der Name \"%1\" ist in diesem Ordner schon vergeben.\n")
+                .arg(p_qstrName);
     }
     if (!p_bFolder)
         return QString();
     if (p_qstrName == QLatin1String("root"))
-        return Translated("Der Name \"root\" ist dem obersten Ordner vorbehalten.\n");
+        return QCoreApplication::translate("CivmIconViewManager",
+                                           "Der Name \"root\" ist dem obersten Ordner vorbehalten.\n");
     CwsDirectoryIcon* pcwsRoot = p_pcwsFolder;
     while (pcwsRoot->GetParent())
         pcwsRoot = pcwsRoot->GetParent();
     if (FolderNamed(pcwsRoot, p_pcwsNode, p_qstrName))
-        return Translated("Es gibt schon einen Ordner mit dem Namen \"%1\".\n").arg(p_qstrName);
+        return QCoreApplication::translate("CivmIconViewManager", "Es gibt schon einen Ordner mit dem Namen \"%1\".\n")
+            .arg(p_qstrName);
     return QString();
 }

@@ -146,13 +146,20 @@ private Q_SLOTS:
         CbcTextEdit window(qstrFirst, nullptr, "editor", {});
         Show(window);
         QCOMPARE(Bar(window), QString("14 B-"));
+        QCOMPARE(window.windowTitle() + QString::number(window.isWindowModified()), QString("first.html[*] – Editor0"));
+        QStringList qslNames;
+        for (int i = 0; i < 3; ++i)
+            qslNames << Combo(window, i)->accessibleName();
+        QCOMPARE(qslNames, QStringList({"Absatzformat", "Schriftart", "Schriftgröße"}));
         QVERIFY(Editor(window)->hasFocus());
         window.Load(m_dir.filePath("second.html"));
         QCOMPARE(Bar(window), QString("9 B-"));
         QTest::keyClick(Editor(window), Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(Bar(window), QString("9 --"));
         QTest::keyClicks(Editor(window), " edited");
+        QVERIFY(window.isWindowModified());
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!window.isWindowModified());
         QCOMPARE(QString::fromUtf8(Files::Read(qstrFirst)), window.GetText()); // the file named at construction
         QVERIFY(window.GetText().contains("note edited"));
         const QString qstrPdf = m_dir.filePath("editor.pdf");

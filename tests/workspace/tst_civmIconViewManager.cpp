@@ -4,6 +4,7 @@
 #include "CwsDirectoryIcon.h"
 #include "UiDriver.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -147,9 +148,11 @@ private Q_SLOTS:
     {
         CwsDirectoryIcon* pRoot = m_pManager->GetCurrentDirectory();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+        QCOMPARE(m_pManager->currentItem(), m_pManager->item(0));
         DoubleClick("Programme");
         QCOMPARE(Shown(), QStringList({"..", "Rechner", "Unter"}));
         QCOMPARE(m_pManager->GetCurrentDirectory()->GetName(), QString("Programme"));
+        QCOMPARE(m_pManager->currentItem(), Item("..")); // the keyboard starts at the first icon
         ChooseFromMenu("..", "Öffnen");
         QCOMPARE(m_pManager->GetCurrentDirectory(), pRoot);
         m_pManager->setCurrentItem(Item("Programme"));
@@ -159,6 +162,19 @@ private Q_SLOTS:
         QCOMPARE(m_pManager->count(), 0);
         m_pManager->ShowDirectory();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+        for (const auto& [eKey, eModifier, iEntries] : {std::tuple {Qt::Key_F10, Qt::ShiftModifier, 6},
+                                                        {Qt::Key_Menu, Qt::NoModifier, 6},
+                                                        {Qt::Key_F10, Qt::ShiftModifier, 2}}) {
+            if (iEntries == 2) // nothing current: the menu of the empty area
+                m_pManager->setCurrentItem(nullptr);
+            qsizetype iShown = 0;
+            UiDriver::OnNextPopup([&](QMenu* p_pMenu) {
+                iShown = p_pMenu->actions().size();
+                p_pMenu->close();
+            });
+            QTest::keyClick(m_pManager.get(), eKey, eModifier);
+            QCOMPARE(iShown, iEntries);
+        }
 
         QSignalSpy systemCall(m_pManager.get(), &CivmIconViewManager::SystemCall);
         DoubleClick("Editor");
@@ -174,6 +190,17 @@ private Q_SLOTS:
         ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Archiv"); });
         ChooseFromMenu(QString(), "Neuer Eintrag", [&](QWidget* p_pDialog) {
             QCOMPARE(p_pDialog->windowTitle(), QString("Neuer Eintrag anlegen"));
+            QStringList qslReached; // by name (read by a screen reader) and shortcut
+            p_pDialog->findChild<QLineEdit*>("m_pqleIconName")->setFocus();
+            for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+                QWidget* pFocus = QApplication::focusWidget();
+                auto* pButton = qobject_cast<QPushButton*>(pFocus);
+                qslReached << QAccessible::queryAccessibleInterface(pFocus)->text(QAccessible::Name)
+                        + (pButton ? " " + pButton->shortcut().toString() : "");
+            }
+            QCOMPARE(qslReached,
+                     QStringList({"Name", "auszuführender Befehl", "Befehl suchen Alt+S", "Icon ( *.bmp )",
+                                  "Icon suchen Alt+U", "OK Alt+O", "Abbrechen Alt+A"}));
             for (const char* szButton : {"qpSearch", "qpFileSearch"}) {
                 UiDriver::OnNextModal([](QWidget* p_pSearch) {
                     QVERIFY(qobject_cast<QFileDialog*>(p_pSearch));

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QPalette>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -25,6 +26,26 @@ bool PrepareWorkspace(const QString& p_qstrFolder)
         return true;
     return QDir().mkpath(p_qstrFolder) && QFile::copy(":/sample/icons", qstrFile)
         && QFile::setPermissions(qstrFile, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+
+// Fusion with dark colours, as many users run their desktops.
+void UseDarkScheme()
+{
+    QApplication::setStyle("Fusion");
+    QPalette qpDark;
+    for (const auto& [eRole, qcColour] :
+         {std::pair {QPalette::Window, QColor(0x2d, 0x2d, 0x30)}, {QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6)},
+          {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)}, {QPalette::AlternateBase, QColor(0x2d, 0x2d, 0x30)},
+          {QPalette::Text, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Button, QColor(0x3a, 0x3a, 0x3d)},
+          {QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Highlight, QColor(0x2f, 0x65, 0xca)},
+          {QPalette::HighlightedText, Qt::white}, {QPalette::ToolTipBase, QColor(0x3a, 0x3a, 0x3d)},
+          {QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Link, QColor(0x6c, 0xa8, 0xff)}})
+        qpDark.setColor(eRole, qcColour);
+    qpDark.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+    qpDark.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);
+    qpDark.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::gray);
+    QApplication::setPalette(qpDark);
 }
 }
 
@@ -45,10 +66,14 @@ int main(int argc, char** argv)
         "folder");
     const QCommandLineOption language("lang", "Show the demo in <language> (de, en); by default in the system's.",
                                       "language");
+    const QCommandLineOption dark("dark", "Show the demo in a dark colour scheme.");
     parser.addOption(workspace);
     parser.addOption(screenshots);
     parser.addOption(language);
+    parser.addOption(dark);
     parser.process(app);
+    if (parser.isSet(dark))
+        UseDarkScheme();
 
     // The library's language where it has a catalogue, else its own German;
     // the demo and Qt's own dialogs speak the same.

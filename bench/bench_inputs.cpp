@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Repairing pasted invalid texts in the number and currency inputs.
 #include <CcleCurrencyLineEdit.h>
 #include <CnleNumberLineEdit.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Printing long rich texts to PDF: the page loop against
 // QTextDocument::print of the same document.
 #include <CpmPrintManager.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Loading and saving settings files: the settings store against QSettings
 // (IniFormat) and against the floor of reading the file and counting lines.
 #include <CsmSessionManager.h>

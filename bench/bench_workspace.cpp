@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Showing and hiding a large workspace folder.
 #include <CivIconView.h>
 #include <CwsDirectoryIcon.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The main function of every benchmark: Google Benchmark inside a running
 // QApplication, on the offscreen platform unless another is chosen.
 #include <QApplication>

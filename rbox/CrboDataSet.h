@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CRBODATASET_H
 #define CRBODATASET_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CRBODATASETITEM_H
 #define CRBODATASETITEM_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef RBOXFILE_P_H
 #define RBOXFILE_P_H
 

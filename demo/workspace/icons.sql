@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: BSD-3-Clause
 -- The demo's sample workspace in the record engine's file format (see
 -- rbox/README.md): one data set per node in pre-order, an empty one for
 -- each folder's up link.

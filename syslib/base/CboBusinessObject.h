@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CBOBUSINESSOBJECT_H
 #define CBOBUSINESSOBJECT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CSMSESSIONMANAGER_H
 #define CSMSESSIONMANAGER_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CBCTEXTEDIT_H
 #define CBCTEXTEDIT_H
 

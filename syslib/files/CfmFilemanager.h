@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CFMFILEMANAGER_H
 #define CFMFILEMANAGER_H
 

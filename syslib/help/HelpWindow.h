@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef HELPWINDOW_H
 #define HELPWINDOW_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CPMPRINTMANAGER_H
 #define CPMPRINTMANAGER_H
 

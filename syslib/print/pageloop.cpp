@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "pageloop_p.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef PAGELOOP_P_H
 #define PAGELOOP_P_H
 

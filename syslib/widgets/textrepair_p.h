@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef TEXTREPAIR_P_H
 #define TEXTREPAIR_P_H
 

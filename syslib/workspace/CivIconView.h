@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CIVICONVIEW_H
 #define CIVICONVIEW_H
 

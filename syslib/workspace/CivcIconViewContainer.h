@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CIVCICONVIEWCONTAINER_H
 #define CIVCICONVIEWCONTAINER_H
 

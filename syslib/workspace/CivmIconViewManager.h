@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CIVMICONVIEWMANAGER_H
 #define CIVMICONVIEWMANAGER_H
 

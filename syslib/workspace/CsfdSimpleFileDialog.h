@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CSFDSIMPLEFILEDIALOG_H
 #define CSFDSIMPLEFILEDIALOG_H
 

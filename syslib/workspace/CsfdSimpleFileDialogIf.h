@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CSFDSIMPLEFILEDIALOGIF_H
 #define CSFDSIMPLEFILEDIALOGIF_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef CWSDIRECTORYICON_H
 #define CWSDIRECTORYICON_H
 

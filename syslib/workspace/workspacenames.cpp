@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "workspacenames_p.h"
 
 #include "CwsDirectoryIcon.h"

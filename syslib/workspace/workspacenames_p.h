@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef WORKSPACENAMES_P_H
 #define WORKSPACENAMES_P_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef PDFWORDS_H
 #define PDFWORDS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #ifndef STDOUTCAPTURE_H
 #define STDOUTCAPTURE_H
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-3-Clause
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)

@@ -4,6 +4,9 @@
 #include "atomicfile_p.h"
 
 #include <QFile>
+#include <QHash>
+
+#include <vector>
 
 #include <cmath>
 #include <cstring>
@@ -67,15 +70,125 @@ double LeadingNumber(QByteArrayView p_qbavText)
     // QByteArray reads numbers in the C locale, whatever the process's is.
     return p_qbavText.sliced(iStart, iEnd - iStart).toByteArray().toDouble();
 }
+
+// An entry's "name=content" line as a place in the store's text.
+struct Entry
+{
+    qsizetype m_iLine;
+    int m_iNameLength;
+    int m_iContentLength;
+};
+
+struct Key
+{
+    QByteArray m_qbaName; // the file's bytes
+    std::vector<Entry> m_vEntries;
+    // Open-addressing table of entry positions + 1 (0: free), built on the
+    // first lookup in a long list; each name's first entry only.
+    std::vector<int> m_vIndex;
+};
+
+// FNV-1a over the bytes of a name.
+size_t HashBytes(QByteArrayView p_qbavBytes)
+{
+    size_t iHash = 1469598103934665603ULL;
+    for (char c : p_qbavBytes)
+        iHash = (iHash ^ uchar(c)) * 1099511628211ULL;
+    return iHash;
 }
 
-CsmSessionManager::CsmSessionManager() = default;
+// A name given by the caller, compared with the stored bytes without being
+// encoded on every lookup: plain ASCII is compared and hashed character by
+// character (its bytes are its characters); other text is encoded once.
+class Name
+{
+public:
+    explicit Name(const QString& p_qstrName)
+        : m_qstrName(p_qstrName)
+    {
+        for (QChar qc : p_qstrName) {
+            if (qc.unicode() >= 0x80) {
+                m_qbaBytes = p_qstrName.toUtf8();
+                m_bAscii = false;
+                break;
+            }
+        }
+    }
+    bool Equals(QByteArrayView p_qbavBytes) const
+    {
+        if (!m_bAscii)
+            return p_qbavBytes == m_qbaBytes;
+        if (p_qbavBytes.size() != m_qstrName.size())
+            return false;
+        const QChar* pChars = m_qstrName.constData();
+        for (qsizetype i = 0; i < p_qbavBytes.size(); ++i) {
+            if (pChars[i].unicode() != uchar(p_qbavBytes[i]))
+                return false;
+        }
+        return true;
+    }
+    size_t Hash() const
+    {
+        if (!m_bAscii)
+            return HashBytes(m_qbaBytes);
+        size_t iHash = 1469598103934665603ULL;
+        for (QChar qc : m_qstrName)
+            iHash = (iHash ^ qc.unicode()) * 1099511628211ULL;
+        return iHash;
+    }
+    QByteArray Bytes() const { return m_bAscii ? m_qstrName.toLatin1() : m_qbaBytes; }
+
+private:
+    const QString& m_qstrName;
+    QByteArray m_qbaBytes;
+    bool m_bAscii = true;
+};
+}
+
+// The store's content: every entry line as the file's bytes (what was read,
+// and behind it what was set since), and the keys with their entries as
+// places in that text.
+class CsmSessionManagerPrivate
+{
+public:
+    Key* FindKey(const QString& p_qstrKey);
+    int FindEntry(Key& p_key, const Name& p_name);
+    const Entry* Find(const QString& p_qstrKey, const QString& p_qstrName);
+    bool SetBytes(const QString& p_qstrKey, const QString& p_qstrName, QByteArrayView p_qbavContent);
+    void Index(Key& p_key, int p_iEntry);
+    void Rebuild(Key& p_key);
+    QByteArrayView NameOf(const Entry& p_entry) const;
+    QByteArrayView ContentOf(const Entry& p_entry) const;
+    QByteArrayView LineOf(const Entry& p_entry) const;
+    // Appends a "name=content" line; returns where it starts.
+    qsizetype AppendLine(QByteArrayView p_qbavName, QByteArrayView p_qbavContent);
+    // Drops the bytes of replaced contents.
+    void Compact();
+    void AddKey(const QByteArray& p_qbaName);
+
+    QByteArray m_qbaText;
+    qsizetype m_iGarbage = 0;
+    std::vector<Key> m_vKeys;
+    // Keys by their names as text; of names that read alike the first.
+    QHash<QString, int> m_qhKeys;
+    QString m_qstrFileName;
+};
+
+CsmSessionManager::CsmSessionManager()
+    : d(new CsmSessionManagerPrivate)
+{ }
 
 CsmSessionManager::~CsmSessionManager() = default;
 
-CsmSessionManager::CsmSessionManager(const CsmSessionManager&) = default;
+CsmSessionManager::CsmSessionManager(const CsmSessionManager& p_other)
+    : d(new CsmSessionManagerPrivate(*p_other.d))
+{ }
 
-CsmSessionManager& CsmSessionManager::operator=(const CsmSessionManager&) = default;
+CsmSessionManager& CsmSessionManager::operator=(const CsmSessionManager& p_other)
+{
+    *d = *p_other.d;
+    return *this;
+}
 
 bool CsmSessionManager::Load(QString p_qstrFileName)
 {
@@ -86,7 +199,7 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
     if (qfFile.error() != QFileDevice::NoError)
         return false;
 
-    std::vector<Key> vKeys;
+    CsmSessionManagerPrivate loaded;
     QHash<QByteArray, int> qhKeys;
     const char* const pData = qbaText.constData();
     const char* const pEnd = pData + qbaText.size();
@@ -112,13 +225,11 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
                     pCurrent = nullptr;
                     if (!qbaName.isEmpty()) {
                         const auto it = qhKeys.constFind(qbaName);
-                        if (it != qhKeys.cend()) {
-                            pCurrent = &vKeys[size_t(*it)];
-                        } else {
-                            qhKeys.insert(qbaName, int(vKeys.size()));
-                            pCurrent = &vKeys.emplace_back();
-                            pCurrent->m_qbaName = qbaName;
+                        if (it == qhKeys.cend()) {
+                            qhKeys.insert(qbaName, int(loaded.m_vKeys.size()));
+                            loaded.AddKey(qbaName);
                         }
+                        pCurrent = &loaded.m_vKeys[size_t(qhKeys.value(qbaName))];
                     }
                 }
             } else if (pCurrent && iLength <= std::numeric_limits<int>::max()) {
@@ -129,16 +240,15 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
         pLine = pNext;
     }
 
-    m_qbaText = std::move(qbaText);
-    m_iGarbage = 0;
-    m_vKeys = std::move(vKeys);
-    m_qhKeys = std::move(qhKeys);
+    loaded.m_qbaText = std::move(qbaText);
+    loaded.m_qstrFileName = d->m_qstrFileName;
+    *d = std::move(loaded);
     return true;
 }
 
 bool CsmSessionManager::Save()
 {
-    return !m_qstrFileName.isEmpty() && SaveAs(m_qstrFileName);
+    return !d->m_qstrFileName.isEmpty() && SaveAs(d->m_qstrFileName);
 }
 
 bool CsmSessionManager::SaveAs(QString p_qstrFileName)
@@ -155,12 +265,12 @@ bool CsmSessionManager::SaveAs(QString p_qstrFileName)
         qbaPiece.resize(0);
         return bWritten;
     };
-    for (const Key& key : m_vKeys) {
+    for (const Key& key : d->m_vKeys) {
         // A name with a "]" in it is written after "][": a line whose "]"
         // comes before its "[" names the key with everything after the "[".
         qbaPiece += key.m_qbaName.contains(']') ? "][" + key.m_qbaName + '\n' : '[' + key.m_qbaName + "]\n";
         for (const Entry& entry : key.m_vEntries) {
-            qbaPiece += Line(entry);
+            qbaPiece += d->LineOf(entry);
             qbaPiece += '\n';
             if (qbaPiece.size() >= PieceSize && !flush())
                 return false; // the temporary file goes with `file`
@@ -173,42 +283,39 @@ bool CsmSessionManager::SaveAs(QString p_qstrFileName)
 
 void CsmSessionManager::SetFileName(QString p_qstrFileName)
 {
-    m_qstrFileName = std::move(p_qstrFileName);
+    d->m_qstrFileName = std::move(p_qstrFileName);
 }
 
 QString CsmSessionManager::GetFileName() const
 {
-    return m_qstrFileName;
+    return d->m_qstrFileName;
 }
 
 bool CsmSessionManager::AddKey(QString p_qstrKey)
 {
     if (p_qstrKey.isEmpty() || !Storable(p_qstrKey, "\n\r"))
         return false;
-    const QByteArray qbaKey = p_qstrKey.toLocal8Bit();
-    if (!m_qhKeys.contains(qbaKey)) {
-        m_qhKeys.insert(qbaKey, int(m_vKeys.size()));
-        m_vKeys.emplace_back().m_qbaName = qbaKey;
-    }
+    if (!d->FindKey(p_qstrKey))
+        d->AddKey(p_qstrKey.toUtf8());
     return true;
 }
 
 bool CsmSessionManager::IsKey(QString p_qstrKey)
 {
-    return m_qhKeys.contains(p_qstrKey.toLocal8Bit());
+    return d->FindKey(p_qstrKey);
 }
 
 bool CsmSessionManager::SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent)
 {
-    return Storable(p_qstrContent, "\n\r[") && SetBytes(p_qstrKey, p_qstrName, p_qstrContent.toLocal8Bit());
+    return Storable(p_qstrContent, "\n\r[") && d->SetBytes(p_qstrKey, p_qstrName, p_qstrContent.toUtf8());
 }
 
 bool CsmSessionManager::GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent)
 {
-    const Entry* pEntry = Find(p_qstrKey, p_qstrName);
+    const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
     if (!pEntry)
         return false;
-    p_qstrContent = QString::fromLocal8Bit(Content(*pEntry));
+    p_qstrContent = QString::fromUtf8(d->ContentOf(*pEntry));
     return true;
 }
 
@@ -219,7 +326,7 @@ bool CsmSessionManager::SetString(QString p_qstrKey, QString p_qstrName, QString
 
 bool CsmSessionManager::SetInteger(QString p_qstrKey, QString p_qstrName, int p_iValue)
 {
-    return SetBytes(p_qstrKey, p_qstrName, QByteArray::number(p_iValue));
+    return d->SetBytes(p_qstrKey, p_qstrName, QByteArray::number(p_iValue));
 }
 
 bool CsmSessionManager::SetFloat(QString p_qstrKey, QString p_qstrName, float p_fValue)
@@ -234,7 +341,7 @@ bool CsmSessionManager::SetFloat(QString p_qstrKey, QString p_qstrName, float p_
         iValue = std::numeric_limits<int>::min();
     else if (!std::isnan(dThousandths))
         iValue = int(dThousandths);
-    return SetBytes(p_qstrKey, p_qstrName, QByteArray::number(iValue));
+    return d->SetBytes(p_qstrKey, p_qstrName, QByteArray::number(iValue));
 }
 
 QString CsmSessionManager::GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault)
@@ -245,67 +352,82 @@ QString CsmSessionManager::GetString(QString p_qstrKey, QString p_qstrName, QStr
 
 int CsmSessionManager::GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault)
 {
-    const Entry* pEntry = Find(p_qstrKey, p_qstrName);
+    const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
     if (!pEntry)
         return p_iDefault;
     bool bOk = false;
-    const int iValue = Content(*pEntry).trimmed().toInt(&bOk, 10);
+    const int iValue = d->ContentOf(*pEntry).trimmed().toInt(&bOk, 10);
     return bOk ? iValue : 0;
 }
 
 float CsmSessionManager::GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault)
 {
-    const Entry* pEntry = Find(p_qstrKey, p_qstrName);
+    const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
     if (!pEntry)
         return p_fDefault;
-    return float(LeadingNumber(Content(*pEntry)) / 1000.0);
+    return float(LeadingNumber(d->ContentOf(*pEntry)) / 1000.0);
 }
 
-bool CsmSessionManager::SetBytes(const QString& p_qstrKey, const QString& p_qstrName, const QByteArray& p_qbaContent)
+Key* CsmSessionManagerPrivate::FindKey(const QString& p_qstrKey)
 {
-    const auto it = m_qhKeys.constFind(p_qstrKey.toLocal8Bit());
-    if (it == m_qhKeys.cend() || !Storable(p_qstrName, "\n\r[="))
+    const auto it = m_qhKeys.constFind(p_qstrKey);
+    return it == m_qhKeys.cend() ? nullptr : &m_vKeys[size_t(*it)];
+}
+
+void CsmSessionManagerPrivate::AddKey(const QByteArray& p_qbaName)
+{
+    const QString qstrName = QString::fromUtf8(p_qbaName);
+    if (!m_qhKeys.contains(qstrName)) // of names that read alike the first is found
+        m_qhKeys.insert(qstrName, int(m_vKeys.size()));
+    m_vKeys.emplace_back().m_qbaName = p_qbaName;
+}
+
+bool CsmSessionManagerPrivate::SetBytes(const QString& p_qstrKey, const QString& p_qstrName,
+                                        QByteArrayView p_qbavContent)
+{
+    Key* pKey = FindKey(p_qstrKey);
+    if (!pKey || !Storable(p_qstrName, "\n\r[="))
         return false;
-    Key& key = m_vKeys[size_t(*it)];
-    const QByteArray qbaName = p_qstrName.toLocal8Bit();
-    const int iEntry = FindEntry(key, qbaName);
+    const Name name(p_qstrName);
+    const int iEntry = FindEntry(*pKey, name);
     if (iEntry < 0) {
-        key.m_vEntries.push_back({AppendLine(qbaName, p_qbaContent), int(qbaName.size()), int(p_qbaContent.size())});
-        Index(key, int(key.m_vEntries.size()) - 1);
+        const QByteArray qbaName = name.Bytes();
+        pKey->m_vEntries.push_back(
+            {AppendLine(qbaName, p_qbavContent), int(qbaName.size()), int(p_qbavContent.size())});
+        Index(*pKey, int(pKey->m_vEntries.size()) - 1);
         return true;
     }
-    Entry& entry = key.m_vEntries[size_t(iEntry)];
-    if (p_qbaContent.size() <= entry.m_iContentLength) {
+    Entry& entry = pKey->m_vEntries[size_t(iEntry)];
+    if (p_qbavContent.size() <= entry.m_iContentLength) {
         // Each entry has a line of its own: a content that fits is written over the old one.
-        std::memcpy(m_qbaText.data() + entry.m_iLine + entry.m_iNameLength + 1, p_qbaContent.constData(),
-                    size_t(p_qbaContent.size()));
-        m_iGarbage += entry.m_iContentLength - p_qbaContent.size();
+        std::memcpy(m_qbaText.data() + entry.m_iLine + entry.m_iNameLength + 1, p_qbavContent.data(),
+                    size_t(p_qbavContent.size()));
+        m_iGarbage += entry.m_iContentLength - p_qbavContent.size();
     } else {
-        m_iGarbage += Line(entry).size();
-        entry.m_iLine = AppendLine(Name(entry).toByteArray(), p_qbaContent);
+        m_iGarbage += LineOf(entry).size();
+        entry.m_iLine = AppendLine(NameOf(entry).toByteArray(), p_qbavContent);
     }
-    entry.m_iContentLength = int(p_qbaContent.size());
+    entry.m_iContentLength = int(p_qbavContent.size());
     if (m_iGarbage > 4096 && m_iGarbage > m_qbaText.size() / 2)
         Compact();
     return true;
 }
 
-const CsmSessionManager::Entry* CsmSessionManager::Find(const QString& p_qstrKey, const QString& p_qstrName)
+const Entry* CsmSessionManagerPrivate::Find(const QString& p_qstrKey, const QString& p_qstrName)
 {
-    const auto it = m_qhKeys.constFind(p_qstrKey.toLocal8Bit());
-    if (it == m_qhKeys.cend())
+    Key* pKey = FindKey(p_qstrKey);
+    if (!pKey)
         return nullptr;
-    Key& key = m_vKeys[size_t(*it)];
-    const int iEntry = FindEntry(key, p_qstrName.toLocal8Bit());
-    return iEntry < 0 ? nullptr : &key.m_vEntries[size_t(iEntry)];
+    const int iEntry = FindEntry(*pKey, Name(p_qstrName));
+    return iEntry < 0 ? nullptr : &pKey->m_vEntries[size_t(iEntry)];
 }
 
-int CsmSessionManager::FindEntry(Key& p_key, QByteArrayView p_qbavName)
+int CsmSessionManagerPrivate::FindEntry(Key& p_key, const Name& p_name)
 {
     const std::vector<Entry>& vEntries = p_key.m_vEntries;
     if (vEntries.size() <= LinearSearchLimit) {
         for (size_t i = 0; i < vEntries.size(); ++i) {
-            if (Name(vEntries[i]) == p_qbavName)
+            if (p_name.Equals(NameOf(vEntries[i])))
                 return int(i);
         }
         return -1;
@@ -313,16 +435,16 @@ int CsmSessionManager::FindEntry(Key& p_key, QByteArrayView p_qbavName)
     if (p_key.m_vIndex.empty())
         Rebuild(p_key);
     const size_t iMask = p_key.m_vIndex.size() - 1;
-    for (size_t iSlot = qHash(p_qbavName) & iMask;; iSlot = (iSlot + 1) & iMask) {
+    for (size_t iSlot = p_name.Hash() & iMask;; iSlot = (iSlot + 1) & iMask) {
         const int iEntry = p_key.m_vIndex[iSlot] - 1;
         if (iEntry < 0)
             return -1;
-        if (Name(vEntries[size_t(iEntry)]) == p_qbavName)
+        if (p_name.Equals(NameOf(vEntries[size_t(iEntry)])))
             return iEntry;
     }
 }
 
-void CsmSessionManager::Index(Key& p_key, int p_iEntry)
+void CsmSessionManagerPrivate::Index(Key& p_key, int p_iEntry)
 {
     if (p_key.m_vIndex.empty())
         return; // built on the first lookup
@@ -330,20 +452,20 @@ void CsmSessionManager::Index(Key& p_key, int p_iEntry)
         Rebuild(p_key);
         return;
     }
-    const QByteArrayView qbavName = Name(p_key.m_vEntries[size_t(p_iEntry)]);
+    const QByteArrayView qbavName = NameOf(p_key.m_vEntries[size_t(p_iEntry)]);
     const size_t iMask = p_key.m_vIndex.size() - 1;
-    for (size_t iSlot = qHash(qbavName) & iMask;; iSlot = (iSlot + 1) & iMask) {
+    for (size_t iSlot = HashBytes(qbavName) & iMask;; iSlot = (iSlot + 1) & iMask) {
         int& iTaken = p_key.m_vIndex[iSlot];
         if (iTaken == 0) {
             iTaken = p_iEntry + 1;
             return;
         }
-        if (Name(p_key.m_vEntries[size_t(iTaken - 1)]) == qbavName)
+        if (NameOf(p_key.m_vEntries[size_t(iTaken - 1)]) == qbavName)
             return; // the first entry of that name stays the one found
     }
 }
 
-void CsmSessionManager::Rebuild(Key& p_key)
+void CsmSessionManagerPrivate::Rebuild(Key& p_key)
 {
     size_t iSize = 64;
     while (iSize < p_key.m_vEntries.size() * 4)
@@ -353,24 +475,24 @@ void CsmSessionManager::Rebuild(Key& p_key)
         Index(p_key, int(i));
 }
 
-QByteArrayView CsmSessionManager::Name(const Entry& p_entry) const
+QByteArrayView CsmSessionManagerPrivate::NameOf(const Entry& p_entry) const
 {
     return QByteArrayView(m_qbaText.constData() + p_entry.m_iLine, p_entry.m_iNameLength);
 }
 
-QByteArrayView CsmSessionManager::Content(const Entry& p_entry) const
+QByteArrayView CsmSessionManagerPrivate::ContentOf(const Entry& p_entry) const
 {
     return QByteArrayView(m_qbaText.constData() + p_entry.m_iLine + p_entry.m_iNameLength + 1,
                           p_entry.m_iContentLength);
 }
 
-QByteArrayView CsmSessionManager::Line(const Entry& p_entry) const
+QByteArrayView CsmSessionManagerPrivate::LineOf(const Entry& p_entry) const
 {
     return QByteArrayView(m_qbaText.constData() + p_entry.m_iLine,
                           qsizetype(p_entry.m_iNameLength) + 1 + p_entry.m_iContentLength);
 }
 
-qsizetype CsmSessionManager::AppendLine(QByteArrayView p_qbavName, QByteArrayView p_qbavContent)
+qsizetype CsmSessionManagerPrivate::AppendLine(QByteArrayView p_qbavName, QByteArrayView p_qbavContent)
 {
     const qsizetype iLine = m_qbaText.size();
     m_qbaText.append(p_qbavName);
@@ -379,14 +501,14 @@ qsizetype CsmSessionManager::AppendLine(QByteArrayView p_qbavName, QByteArrayVie
     return iLine;
 }
 
-void CsmSessionManager::Compact()
+void CsmSessionManagerPrivate::Compact()
 {
     QByteArray qbaText;
     qbaText.reserve(m_qbaText.size() - m_iGarbage);
     for (Key& key : m_vKeys) {
         for (Entry& entry : key.m_vEntries) {
             const qsizetype iLine = qbaText.size();
-            qbaText.append(Line(entry));
+            qbaText.append(LineOf(entry));
             entry.m_iLine = iLine;
         }
     }

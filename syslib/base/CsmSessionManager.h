@@ -4,11 +4,11 @@
 
 #include "torvasyslib_export.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QString>
 
-#include <vector>
+#include <memory>
+
+class CsmSessionManagerPrivate;
 
 // An application's settings: named keys (the "[key]" lines of a plain text
 // file), each an ordered list of name=content entries. Files are read and
@@ -60,45 +60,10 @@ public:
     float GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault);
 
 private:
-    // An entry's "name=content" line as a place in m_qbaText.
-    struct Entry
-    {
-        qsizetype m_iLine;
-        int m_iNameLength;
-        int m_iContentLength;
-    };
-    struct Key
-    {
-        QByteArray m_qbaName; // the file's bytes
-        std::vector<Entry> m_vEntries;
-        // Open-addressing table of entry positions + 1 (0: free), built on
-        // the first lookup in a long list; each name's first entry only.
-        std::vector<int> m_vIndex;
-    };
-
     bool SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent);
     bool GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent);
-    bool SetBytes(const QString& p_qstrKey, const QString& p_qstrName, const QByteArray& p_qbaContent);
-    // The first entry of that name, or null.
-    const Entry* Find(const QString& p_qstrKey, const QString& p_qstrName);
-    int FindEntry(Key& p_key, QByteArrayView p_qbavName);
-    void Index(Key& p_key, int p_iEntry);
-    void Rebuild(Key& p_key);
-    QByteArrayView Name(const Entry& p_entry) const;
-    QByteArrayView Content(const Entry& p_entry) const;
-    QByteArrayView Line(const Entry& p_entry) const;
-    // Appends a "name=content" line; returns where it starts.
-    qsizetype AppendLine(QByteArrayView p_qbavName, QByteArrayView p_qbavContent);
-    // Drops the bytes of replaced contents.
-    void Compact();
 
-    // Every entry line, as the file's bytes: what was read, and behind it
-    // what was set since.
-    QByteArray m_qbaText;
-    qsizetype m_iGarbage = 0;
-    std::vector<Key> m_vKeys;
-    QHash<QByteArray, int> m_qhKeys;
-    QString m_qstrFileName;
+    std::unique_ptr<CsmSessionManagerPrivate> d;
 };
 
 #endif

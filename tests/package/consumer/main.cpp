@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include <TORVASyslib/CivIconView.h>
 #include <TORVASyslib/CwsDirectoryIcon.h>
+#include <TORVASyslib/torvasyslib_version.h>
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
+
+static_assert(TORVASYSLIB_VERSION >= TORVASYSLIB_VERSION_CHECK(1, 0, 0), "version 1 or later");
 
 int main(int argc, char** argv)
 {
@@ -16,6 +20,6 @@ int main(int argc, char** argv)
         return 1;
     folder->AddChild(new CwsIcon(&view, "Editor", "editor", "", IconUser, 0, 0, 1, folder), true);
     folder->ShowDirectory();
-    std::printf("%d items shown\n", view.count());
-    return view.count() == 2 ? 0 : 1;
+    std::printf("TORVASyslib %s: %d items shown\n", TORVASYSLIB_VERSION_STRING, view.count());
+    return view.count() == 2 && std::strcmp(TORVASYSLIB_VERSION_STRING, VERSION) == 0 ? 0 : 1;
 }

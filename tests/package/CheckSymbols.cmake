@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: BSD-3-Clause
+# Compares the symbols a library exports with the list kept beside its
+# sources; a symbol that came or went is a change of the ABI. With UPDATE the
+# list is written anew.
+cmake_policy(SET CMP0007 NEW)
+execute_process(COMMAND ${NM} -DC --defined-only ${LIBRARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX REPLACE "[0-9a-f]+ [A-Za-z] " "" out "${out}")
+string(REPLACE ";" "\\;" out "${out}")
+string(REPLACE "\n" ";" exported "${out}")
+list(REMOVE_ITEM exported "")
+list(REMOVE_DUPLICATES exported)
+list(SORT exported)
+if(UPDATE)
+  list(JOIN exported "\n" text)
+  file(WRITE ${LIST} "${text}\n")
+  return()
+endif()
+file(STRINGS ${LIST} kept)
+set(added ${exported})
+list(REMOVE_ITEM added ${kept})
+set(removed ${kept})
+list(REMOVE_ITEM removed ${exported})
+if(added OR removed)
+  list(JOIN added "\n  + " added)
+  list(JOIN removed "\n  - " removed)
+  message(FATAL_ERROR "The exported symbols of ${LIBRARY} differ from ${LIST}:\n  + ${added}\n  - ${removed}\n"
+                      "Run it with -DUPDATE=ON when the change of the ABI is meant.")
+endif()
+list(LENGTH exported count)
+message(STATUS "${count} symbols, as listed")

@@ -19,4 +19,17 @@ void CcleCurrencyLineEdit::LineEditTextChangedSlot(const QString&)
     // The whole repair at once: cutting one character per textChanged round
     // would nest one round per character.
     m_pRepair->Apply(this, TextRepair::Amount(text()));
+    // Told once, from the innermost round, which sees the repaired text.
+    if (value() != m_qstrValue)
+        Q_EMIT valueChanged(m_qstrValue = value());
+}
+
+QString CcleCurrencyLineEdit::value() const
+{
+    return text().trimmed();
+}
+
+void CcleCurrencyLineEdit::setValue(const QString& p_qstrValue)
+{
+    setText(p_qstrValue);
 }

@@ -6,6 +6,10 @@
 
 #include <QLineEdit>
 
+CncbNumberComboBox::CncbNumberComboBox(QWidget* parent)
+    : CncbNumberComboBox(true, parent)
+{ }
+
 CncbNumberComboBox::CncbNumberComboBox(bool p_bEditable, QWidget* parent, const char* name)
     : QComboBox(parent)
     , m_pRepair(new InputRepair(this))
@@ -21,4 +25,16 @@ void CncbNumberComboBox::LineEditTextChangedSlot(const QString&)
 {
     if (QLineEdit* pqleEdit = lineEdit())
         m_pRepair->Apply(pqleEdit, TextRepair::WholeNumber(pqleEdit->text()));
+    if (value() != m_iValue)
+        Q_EMIT valueChanged(m_iValue = value());
+}
+
+int CncbNumberComboBox::value() const
+{
+    return TextRepair::ValueOf(currentText());
+}
+
+void CncbNumberComboBox::setValue(int p_iValue)
+{
+    setEditText(QString::number(p_iValue));
 }

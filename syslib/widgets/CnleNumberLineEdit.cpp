@@ -17,4 +17,17 @@ CnleNumberLineEdit::~CnleNumberLineEdit() = default;
 void CnleNumberLineEdit::LineEditTextChangedSlot(const QString&)
 {
     m_pRepair->Apply(this, TextRepair::WholeNumber(text()));
+    // Told once, from the innermost round, which sees the repaired text.
+    if (value() != m_iValue)
+        Q_EMIT valueChanged(m_iValue = value());
+}
+
+int CnleNumberLineEdit::value() const
+{
+    return TextRepair::ValueOf(text());
+}
+
+void CnleNumberLineEdit::setValue(int p_iValue)
+{
+    setText(QString::number(p_iValue));
 }

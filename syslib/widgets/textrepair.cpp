@@ -149,3 +149,8 @@ QString TextRepair::Amount(const QString& p_qstrText)
         qstrRepaired[iValidLength - 1] = QLatin1Char('.');
     return qstrRepaired;
 }
+
+int TextRepair::ValueOf(const QString& p_qstrText)
+{
+    return p_qstrText.trimmed().toInt(nullptr, 10);
+}

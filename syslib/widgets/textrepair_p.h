@@ -20,6 +20,9 @@ QString WholeNumber(const QString& p_qstrText);
 // after. At each cut a "," at the end first becomes "." before it would be
 // removed.
 QString Amount(const QString& p_qstrText);
+
+// The whole number of a repaired text; 0 for the empty text.
+int ValueOf(const QString& p_qstrText);
 }
 
 #endif

@@ -7,9 +7,11 @@
 #include "questionbox_p.h"
 #include "workspacenames_p.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdlib>
@@ -37,6 +39,14 @@ int CountEntries(CwsDirectoryIcon* p_pcwsFolder)
     return iCount;
 }
 }
+
+CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent)
+    : CivmIconViewManager(p_pqwParent, [] {
+        const QString qstrFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(qstrFolder);
+        return qstrFolder;
+    }())
+{ }
 
 CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory)
     : CivIconView(p_pqwParent)

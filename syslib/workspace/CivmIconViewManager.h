@@ -23,6 +23,7 @@ class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
     Q_OBJECT
 
 public:
+    explicit CivmIconViewManager(QWidget* p_pqwParent = nullptr);
     CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory);
     ~CivmIconViewManager() override;
 

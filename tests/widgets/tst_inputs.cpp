@@ -4,9 +4,21 @@
 #include "CnleNumberLineEdit.h"
 #include "RepairModel.h"
 
+#include "ui_form.h"
+
+#include <QDataWidgetMapper>
 #include <QLineEdit>
+#include <QPluginLoader>
 #include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTest>
+#ifdef DESIGNER_PLUGIN
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#endif
+
+#include <memory>
 
 class TestInputs : public QObject
 {
@@ -111,6 +123,66 @@ private Q_SLOTS:
         }
         QTEST(pEdit->text(), "text");
         QTEST(pEdit->cursorPosition(), "cursor");
+    }
+
+    // A form from Designer that leaves the combo box without parent or edit field, or a plugin Designer cannot use.
+    void designer()
+    {
+        QStandardPaths::setTestModeEnabled(true); // where the form's workspace is kept
+        QWidget form;
+        Ui::Form ui;
+        ui.setupUi(&form);
+        QVERIFY(ui.pieces->parent() == &form && ui.pieces->lineEdit());
+        QVERIFY(ui.workspace->parent() == &form);
+#ifdef DESIGNER_PLUGIN
+        QPluginLoader loader(DESIGNER_PLUGIN);
+        auto* pCollection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+        QVERIFY2(pCollection, qPrintable(loader.errorString()));
+        QStringList qslMade;
+        for (QDesignerCustomWidgetInterface* pWidget : pCollection->customWidgets()) {
+            std::unique_ptr<QWidget> pMade(pWidget->createWidget(&form));
+            QVERIFY(!pWidget->icon().isNull() && !pWidget->toolTip().isEmpty());
+            qslMade << pWidget->group() + " " + pWidget->includeFile() + " " + pMade->metaObject()->className();
+        }
+        QCOMPARE(qslMade,
+                 QStringList({"TORVASyslib CnleNumberLineEdit.h CnleNumberLineEdit",
+                              "TORVASyslib CncbNumberComboBox.h CncbNumberComboBox",
+                              "TORVASyslib CcleCurrencyLineEdit.h CcleCurrencyLineEdit",
+                              "TORVASyslib CivmIconViewManager.h CivmIconViewManager"}));
+#endif
+    }
+
+    // A value a form cannot bind, one that loses digits, or a change told twice or not at all.
+    void boundValues()
+    {
+        QStandardItemModel model(1, 3);
+        for (const auto& [iColumn, qvValue] : {std::pair {0, QVariant(42)}, {1, QVariant(7)}, {2, QVariant("0.10")}})
+            model.setData(model.index(0, iColumn), qvValue);
+        CnleNumberLineEdit number;
+        CncbNumberComboBox combo;
+        CcleCurrencyLineEdit amount;
+        QDataWidgetMapper mapper;
+        mapper.setModel(&model);
+        mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+        mapper.addMapping(&number, 0);
+        mapper.addMapping(&combo, 1);
+        mapper.addMapping(&amount, 2);
+        mapper.toFirst();
+        QCOMPARE(number.text() + " " + combo.currentText() + " " + amount.text(), QString("42 7 0.10"));
+        QSignalSpy numberSpy(&number, &CnleNumberLineEdit::valueChanged);
+        QSignalSpy comboSpy(&combo, &CncbNumberComboBox::valueChanged);
+        QSignalSpy amountSpy(&amount, &CcleCurrencyLineEdit::valueChanged);
+        QTest::keyClicks(&number, "5x");
+        QTest::keyClicks(combo.lineEdit(), "a1");
+        QTest::keyClicks(&amount, "0,");
+        number.setValue(425); // unchanged: not told
+        mapper.submit();
+        QCOMPARE(QList<QVariant>(
+                     {model.data(model.index(0, 0)), model.data(model.index(0, 1)), model.data(model.index(0, 2))}),
+                 QList<QVariant>({425, 71, "0.100"}));
+        QCOMPARE(QList<qsizetype>({numberSpy.size(), comboSpy.size(), amountSpy.size()}), QList<qsizetype>({1, 1, 1}));
+        amount.setValue("12,5"); // shown as the widget shows such a text
+        QCOMPARE(amountSpy.last().first().toString() + amount.value(), QString("12.12."));
     }
 
     // Items of a combo box changed by the repair, or a combo box without an edit field repairing.

@@ -17,6 +17,8 @@ set(CPACK_COMPONENTS_ALL runtime development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# The Designer plugin of the development package links the runtime package's library.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/syslib ${PROJECT_BINARY_DIR}/rbox)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY "=")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://torvasyslib.example.org")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libtorvasyslib1)

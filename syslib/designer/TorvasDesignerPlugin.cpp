@@ -14,17 +14,17 @@ TorvasDesignerPlugin::TorvasDesignerPlugin(QObject* p_pqoParent)
     : QObject(p_pqoParent)
 {
     m_qlWidgets << new TorvasWidgetPlugin(
-        "CnleNumberLineEdit", tr("A line edit that keeps a whole number"), "123",
+        "CnleNumberLineEdit", QStringLiteral("A line edit that keeps a whole number"), "123",
         [](QWidget* p_pqwParent) { return new CnleNumberLineEdit(p_pqwParent); }, this);
     m_qlWidgets << new TorvasWidgetPlugin(
-        "CncbNumberComboBox", tr("A combo box whose edit field keeps a whole number"), "12▾",
+        "CncbNumberComboBox", QStringLiteral("A combo box whose edit field keeps a whole number"), "12▾",
         [](QWidget* p_pqwParent) { return new CncbNumberComboBox(p_pqwParent); }, this);
     m_qlWidgets << new TorvasWidgetPlugin(
-        "CcleCurrencyLineEdit", tr("A line edit that keeps an amount of money"), "1.50",
+        "CcleCurrencyLineEdit", QStringLiteral("A line edit that keeps an amount of money"), "1.50",
         [](QWidget* p_pqwParent) { return new CcleCurrencyLineEdit(p_pqwParent); }, this);
     // In the form editor the workspace keeps its tree in a scratch folder.
     m_qlWidgets << new TorvasWidgetPlugin(
-        "CivmIconViewManager", tr("The workspace: folders and entries as icons"), "▤",
+        "CivmIconViewManager", QStringLiteral("The workspace: folders and entries as icons"), "▤",
         [](QWidget* p_pqwParent) {
             const QString qstrScratch = QDir::temp().filePath(QStringLiteral("torvasyslib-designer"));
             QDir().mkpath(qstrScratch);

@@ -191,6 +191,8 @@ private Q_SLOTS:
         ChooseFromMenu(QString(), "Neuer Eintrag", [&](QWidget* p_pDialog) {
             QCOMPARE(p_pDialog->windowTitle(), QString("Neuer Eintrag anlegen"));
             QStringList qslReached; // by name (read by a screen reader) and shortcut
+            p_pDialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(p_pDialog));
             p_pDialog->findChild<QLineEdit*>("m_pqleIconName")->setFocus();
             for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
                 QWidget* pFocus = QApplication::focusWidget();

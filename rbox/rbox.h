@@ -10,60 +10,69 @@
 
 #include <memory>
 
-// Data-type codes of declared columns. Values are stored as text whatever
-// the code; the code is kept with the column for the reader.
+/// Data-type codes of declared columns. Values are stored as text whatever
+/// the code; the code is kept with the column for the reader.
 enum ErboDataTypes {
-    RboUnknown = 0,
-    RboBool = 1,
-    RboChar = 2,
-    RboShort = 3,
-    RboInt = 4,
-    RboLong = 5,
-    RboFloat = 6,
-    RboDouble = 7,
-    RboString = 8,
-    RboDate = 9,
-    RboBinary = 10
+    RboUnknown = 0, ///< no type given
+    RboBool = 1, ///< a truth value
+    RboChar = 2, ///< a character
+    RboShort = 3, ///< a short whole number
+    RboInt = 4, ///< a whole number
+    RboLong = 5, ///< a long whole number
+    RboFloat = 6, ///< a floating-point number
+    RboDouble = 7, ///< a double-precision number
+    RboString = 8, ///< a text; the workspace declares every column with it
+    RboDate = 9, ///< a date
+    RboBinary = 10 ///< binary data
 };
 
-// Record engine: a file of numbered tables, each a list of data sets made of
-// named text items under declared columns, kept in an SQLite database.
-//
-// Reading: Load(), then GetNumberOfDataSets() and GetDataSet().
-// Writing: Save(), AddHeaderItem() for each column, CreateDataSet() and
-// AddItemToDataSet() for the records, then SetFinished(), which replaces the
-// file's content atomically.
+/// The record engine: a file of numbered tables, each a list of data sets
+/// made of named text items under declared columns, kept in an SQLite
+/// database (the schema is described in rbox/README.md).
+///
+/// Reading: Load(), then GetNumberOfDataSets() and GetDataSet(). Writing:
+/// Save(), AddHeaderItem() for each column, CreateDataSet() and
+/// AddItemToDataSet() for the records, then SetFinished(), which replaces
+/// the file's content atomically. Reading never writes anything.
 class RBOX_EXPORT rbox
 {
 public:
+    /// An engine bound to the file; nothing is read or written yet.
     explicit rbox(QString p_qstrFileName);
     virtual ~rbox();
 
     rbox(const rbox&) = delete;
     rbox& operator=(const rbox&) = delete;
 
+    /// The file's name.
     QString GetFileName() const;
 
-    // Reads the whole file. False, with nothing to read, for a missing,
-    // empty, foreign, newer or damaged file.
+    /// Reads the whole file; it creates, changes or leaves no file.
+    /// \return false, with nothing to read, for a missing, empty, foreign,
+    ///         newer, truncated or damaged file.
     bool Load();
+    /// The number of data sets in the table; 0 for a table that does not exist.
     int GetNumberOfDataSets(int p_iTable) const;
-    // The data set of that table at that index (creation order), or null.
-    // Owned by the engine.
+    /// The data set of that table at that index (creation order), or null.
+    /// Owned by the engine.
     CrboDataSet* GetDataSet(int p_iTable, int p_iIndex) const;
 
-    // Starts new content for the file; false if its folder does not exist.
+    /// Starts new content for the file, dropping what was read or added.
+    /// \return false if the file's folder does not exist.
     bool Save();
-    // Declares a column; false for an empty or already declared name.
+    /// Declares a column of the table.
+    /// \return false for an empty or already declared name.
     bool AddHeaderItem(int p_iTable, QString p_qstrName, ErboDataTypes p_eType);
-    // Appends an empty data set and returns its id (its index in the table).
+    /// Appends an empty data set to the table.
+    /// \return its id, its index in the table.
     int CreateDataSet(int p_iTable);
-    // Stores a value under a declared column of a data set; a value for an
-    // unknown data set or an undeclared column is dropped.
+    /// Stores a value under a declared column of a data set, replacing an
+    /// earlier one; a value for an unknown data set or an undeclared column
+    /// is dropped.
     void AddItemToDataSet(int p_iTable, int p_iId, QString p_qstrName, QString p_qstrValue);
-    // Writes the content started by Save() to the file, replacing the old
-    // content atomically. False if the file was not written; the old file is
-    // then untouched.
+    /// Writes the content started by Save() into a new file beside the file
+    /// and renames it over the file.
+    /// \return false if the file was not written; the old file is then untouched.
     bool SetFinished();
 
 private:

@@ -6,17 +6,25 @@
 
 #include <QObject>
 
-// Common base of model objects: a parentless, unnamed QObject that can
-// announce that it has changed.
+/// The common base of model objects: a QObject without parent and name that
+/// can announce that it has changed.
+///
+/// The workspace's folders and entries (CwsIcon) derive from it, and so may a
+/// host application's own model objects. A business object is never copied.
 class TORVASYSLIB_EXPORT CboBusinessObject : public QObject
 {
     Q_OBJECT
 
 public:
+    /// A business object without parent and without object name; whoever
+    /// makes it owns it.
     CboBusinessObject();
     ~CboBusinessObject() override;
 
 Q_SIGNALS:
+    /// Announces a change of a business object. Nothing in the library emits
+    /// or receives it; derived classes emit it for their own changes.
+    /// \param p_pcboObject the object that changed.
     void ObjectChanged(CboBusinessObject* p_pcboObject);
 };
 

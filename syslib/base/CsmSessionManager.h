@@ -10,53 +10,90 @@
 
 class CsmSessionManagerPrivate;
 
-// An application's settings: named keys (the "[key]" lines of a plain text
-// file), each an ordered list of name=content entries. Files are read and
-// written in the local 8-bit encoding; an entry is found by its name, the
-// first of that name winning. Copies are independent values.
+/// An application's settings, kept in memory and read from and written to a
+/// plain text file.
+///
+/// The file holds named *keys*, each a line "[key]", followed by the key's
+/// *entries*, each a line "name=content". Nothing is trimmed, quoted or
+/// escaped; a line ends at LF, CR LF or a lone CR. An entry is found by its
+/// exact name, the first of that name winning. Files are read and written
+/// byte for byte in the local 8-bit encoding (UTF-8): what a file holds
+/// comes back out of SaveAs() unchanged.
+///
+/// Whatever is stored reads back from the file as it was given. Names and
+/// contents that could not (the format has no escapes) are refused with a
+/// false result and change nothing: a line break anywhere, an empty key
+/// name, an entry name with a "[" or "=", a content with a "[".
+///
+/// Copies are independent values. See the README's "Settings" example.
 class TORVASYSLIB_EXPORT CsmSessionManager
 {
 public:
+    /// An empty store with an empty file name.
     CsmSessionManager();
     virtual ~CsmSessionManager();
+    /// A store of its own with the same keys, entries and file name.
     CsmSessionManager(const CsmSessionManager&);
+    /// Makes this store hold the same keys, entries and file name as the other.
     CsmSessionManager& operator=(const CsmSessionManager&);
 
-    // Replaces the whole content by the file's; false (content unchanged)
-    // when the file is missing or cannot be read.
+    /// Replaces the whole content by the file's.
+    /// \param p_qstrFileName the settings file.
+    /// \return false, with the content unchanged, when the file is missing or
+    ///         cannot be read.
     bool Load(QString p_qstrFileName);
-    // SaveAs() the file name set with SetFileName(); false while it is empty.
+    /// SaveAs() the file name set with SetFileName().
+    /// \return false, writing nothing, while that name is empty.
     bool Save();
-    // Replaces the file atomically by the whole store, keys in the order in
-    // which they were first read or added; false, with the old file left
-    // whole, when it could not be written.
+    /// Replaces the file atomically by the whole store, keys in the order in
+    /// which they were first read or added, each followed by an empty line.
+    /// A key name holding a "]" is written after "][", which reads back as
+    /// the same name.
+    /// \param p_qstrFileName the file to write; it is created or replaced.
+    /// \return false, with the old file left whole, when it could not be
+    ///         written (missing folder, no permission, full disk).
     bool SaveAs(QString p_qstrFileName);
 
+    /// Sets the file name that Save() writes; Load() and SaveAs() leave it alone.
     void SetFileName(QString p_qstrFileName);
+    /// The file name that Save() writes; empty until SetFileName() is called.
     QString GetFileName() const;
 
-    // Whatever is stored reads back from the file as it was given. Names and
-    // contents that could not (the file has no escapes) are refused with a
-    // false result and change nothing: a line break anywhere; a key name
-    // that is empty; an entry name with a "[" or "="; a content with a "[".
-
-    // Adds an empty key unless it exists; true when the key exists afterwards.
+    /// Adds a key without entries unless a key of that name exists.
+    /// \param p_qstrKey the key's name, compared exactly and case-sensitively.
+    /// \return true when the key exists afterwards; false for an empty name or
+    ///         one with a line break, which the file could not bring back.
     bool AddKey(QString p_qstrKey);
+    /// Whether a key of exactly that name exists.
     bool IsKey(QString p_qstrKey);
 
-    // Setters change the first entry of that name or append one; false
-    // (nothing changed) when the key does not exist or the name or content
-    // could not be stored.
+    /// Sets the content of the key's first entry of that name, or appends a
+    /// new entry when there is none.
+    /// \param p_qstrKey an existing key; setters never create keys.
+    /// \param p_qstrName the entry's name.
+    /// \param p_qstrValue the content, stored as it is.
+    /// \return false, with nothing changed, when the key does not exist or
+    ///         the name or content could not be stored.
     bool SetString(QString p_qstrKey, QString p_qstrName, QString p_qstrValue);
+    /// SetString() with the value in base 10 ("-" for negatives, no "+", no
+    /// leading zeros).
     bool SetInteger(QString p_qstrKey, QString p_qstrName, int p_iValue);
-    // Stores the value in thousandths, cut toward zero.
+    /// SetString() with the value in thousandths, cut toward zero: 0.7f is
+    /// stored as 699, -0.0015f as -1. Values beyond the 32-bit range of
+    /// thousandths are held at its ends; NaN is stored as 0.
     bool SetFloat(QString p_qstrKey, QString p_qstrName, float p_fValue);
 
-    // Getters give the default when the key or entry is missing.
+    /// The content of the key's first entry of that name.
+    /// \return the default when the key or the entry is missing.
     QString GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault);
-    // 0 for content that is not a 32-bit whole number.
+    /// The content as a base-10 whole number, white space around it and one
+    /// sign allowed.
+    /// \return 0 for content that is no such number or lies outside the
+    ///         32-bit range; the default when the key or entry is missing.
     int GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault);
-    // The content's leading decimal number divided by 1000.
+    /// The content's longest leading decimal number divided by 1000 (0 when
+    /// there is none).
+    /// \return the default, not divided, when the key or entry is missing.
     float GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault);
 
 private:

@@ -15,20 +15,34 @@ class QComboBox;
 class QMenu;
 class QTextBrowser;
 
-// A help browser window for HTML pages: file and navigation menus, a tool
-// bar with back, forward, home and a location box, printing with page
-// numbers, and a history and bookmarks kept across runs in the files
-// ".history" and ".bookmarks" of the application's data folder. Their
-// entries show the documents' titles, keep the order in which they were
-// recorded, and open the documents they were recorded for.
+/// A help browser window for HTML pages.
+///
+/// Menus "&Datei" (open, print, close, leave), "&Gehe" (back, forward,
+/// home), "History" and "Lesezeichen", a tool bar with back, forward, home
+/// and an editable location box, and a status bar that shows the target of
+/// the link under the mouse. The caption follows the shown document.
+///
+/// The history and the bookmarks are kept across runs in the files
+/// ".history" and ".bookmarks" of the application's data folder
+/// (QStandardPaths::AppDataLocation): read when the window is made, written
+/// atomically when it is deleted. Their entries show the documents' titles,
+/// keep the order in which they were recorded (the history its 20 newest)
+/// and open the documents they were recorded for. "&Schliessen" and
+/// "&Beenden" only hide the window. See the README's "The help window".
 class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // The first text is not used; startDocument is shown first (relative
-    // names are looked up in the current directory).
+    /// A help window showing the start document.
+    /// \param p_qstrUnused not used.
+    /// \param startDocument the document shown first and by "Home": a file
+    ///        name (relative names are looked up in the current directory)
+    ///        or a URL such as "qrc:/help/index.html".
+    /// \param parent the parent widget.
+    /// \param name the object name.
     HelpWindow(QString p_qstrUnused, QString startDocument, QWidget* parent = nullptr, const char* name = nullptr);
+    /// Writes the history and the bookmarks.
     ~HelpWindow() override;
 
 private Q_SLOTS:

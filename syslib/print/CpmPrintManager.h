@@ -10,24 +10,36 @@
 class QPrinter;
 class QWidget;
 
-// Prints texts without a window of its own: rich text (HTML) page by page
-// with margins in points and a page number below each page's body, and
-// plain text on one page.
+/// Prints texts without a window of its own: rich text (HTML) page by page,
+/// and plain text on one page.
+///
+/// Rich text is laid out for the printer within margins given in points
+/// (1/72 inch) for each axis, no line is cut across pages, and every page
+/// carries its number below the body, right-aligned with it, in 10-point
+/// "times". See the README's "Printing".
 class TORVASYSLIB_EXPORT CpmPrintManager
 {
 public:
-    // On the caller's printer (set to full-page mode and A4), without a
-    // dialog; the parent widget's palette colours the text.
+    /// Prints on the caller's printer, set to full-page mode and A4, without
+    /// a dialog. A printer that cannot print (such as a PDF printer without
+    /// a file) prints nothing.
+    /// \param p_qstrText the rich text.
+    /// \param p_pqpPrinter the printer; not owned.
+    /// \param p_pqwParent its palette colours the text (none: the default palette).
+    /// \param p_uiMarginX the left and right margins in points.
+    /// \param p_uiMarginY the top and bottom margins in points.
     static void PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
                           uint p_uiMarginY);
-    // After the printer set-up dialog, on A4.
+    /// Prints on A4 after the print dialog; a cancelled dialog prints nothing.
     static void PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY);
-    // Every text as a print job of its own, after one set-up dialog; the list
-    // ends at its first null text. When printing to a file, the second text
-    // goes to "name-2.pdf" beside "name.pdf", and so on.
+    /// Prints every text as a print job of its own after one print dialog.
+    /// The list ends at its first null text; an empty list asks nothing.
+    /// Printing into a file, the second text goes to "name-2.pdf" beside
+    /// "name.pdf", and so on.
     static void PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY);
-    // After the set-up dialog, on one page: lines one below the other, tabs
-    // expanded, nothing wrapped; what does not fit is not printed.
+    /// Prints plain text on one page after the print dialog: lines one below
+    /// the other from the page's corner, tabs expanded, nothing wrapped;
+    /// what does not fit is not printed.
     static void PrintPlain(QString p_qstrText);
 };
 

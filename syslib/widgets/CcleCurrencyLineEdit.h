@@ -8,25 +8,36 @@
 
 class InputRepair;
 
-// A line edit for amounts of money: it keeps its text a decimal number with
-// "." as the decimal point, cutting an invalid text at its end and turning a
-// "," typed at the end into ".".
+/// A line edit for amounts of money: a decimal number with "." as the
+/// decimal point, any number of decimals, an exponent allowed.
+///
+/// Whenever the text stops being such a number it is cut at its end, and a
+/// "," at the end first becomes "." (so a typed decimal comma becomes the
+/// point). One Ctrl+Z brings back the text as it was before the keystroke
+/// that was cut off. The property `value` (the form's bound value) is the
+/// amount as text, keeping every digit: no binary fraction changes "0.10".
 class TORVASYSLIB_EXPORT CcleCurrencyLineEdit : public QLineEdit
 {
     Q_OBJECT
     Q_PROPERTY(QString value READ value WRITE setValue NOTIFY valueChanged USER true)
 
 public:
+    /// \param parent the parent widget.
+    /// \param name the object name.
     explicit CcleCurrencyLineEdit(QWidget* parent = nullptr, const char* name = nullptr);
     ~CcleCurrencyLineEdit() override;
 
+    /// The amount as shown, without the white space in front.
     QString value() const;
+    /// Shows the amount as the field would show such a text typed or pasted.
     void setValue(const QString& p_qstrValue);
 
 Q_SIGNALS:
+    /// The amount changed, by typing or by the program; sent once a change.
     void valueChanged(const QString& p_qstrValue);
 
 protected Q_SLOTS:
+    /// Repairs the text after every change; the argument is not used.
     virtual void LineEditTextChangedSlot(const QString& p_qstrText);
 
 private:

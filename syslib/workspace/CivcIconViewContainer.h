@@ -17,33 +17,52 @@ class QComboBox;
 class QTreeWidget;
 class rbox;
 
-// The workspace store: owns the workspace tree of one view, reads it from the
-// record file (directory + "/icons") when constructed and writes it back when
-// destroyed or told to.
+/// The workspace store: it owns the workspace tree of one view and keeps it
+/// in a record file of the engine rbox, named by the directory followed by
+/// "/icons".
+///
+/// The tree is read when the store is made and written, atomically, when it
+/// is destroyed or told to Save(). A record file that cannot be read is kept
+/// aside as "icons.damaged-<date>-<time>" at the next save, never
+/// overwritten. Folders are linked by name; diagnostics are English lines on
+/// standard output.
 class TORVASYSLIB_EXPORT CivcIconViewContainer
 {
 public:
+    /// Reads the tree from the record file; a missing or unreadable file
+    /// gives an empty root.
+    /// \param p_pqivView the view every node is shown in; not owned.
+    /// \param p_qstrDirectory the workspace folder.
     CivcIconViewContainer(CivIconView* p_pqivView, QString p_qstrDirectory);
+    /// Does nothing: the store keeps its nodes in the tree.
     virtual void AddObject(CboBusinessObject* p_pcboObject);
+    /// Saves the tree, then deletes it (shown items leave the view).
     virtual ~CivcIconViewContainer();
 
     CivcIconViewContainer(const CivcIconViewContainer&) = delete;
     CivcIconViewContainer& operator=(const CivcIconViewContainer&) = delete;
 
+    /// The root folder, named "root"; the store owns it and the whole tree.
     CwsDirectoryIcon* GetRoot();
-    // Replaces the tree by an empty root; the next save writes the empty tree.
+    /// Replaces the tree by an empty root; the next save writes the empty tree.
     void Reset();
-    // Writes the tree now, atomically, as destruction does; shown icons are
-    // written where they stand. False when the file was not written.
+    /// Writes the tree now, atomically, as destruction does; shown icons
+    /// are written where they stand.
+    /// \return false when the file was not written (the old file stays whole
+    ///         and a line on standard output says so).
     bool Save();
 
-    // Object operations of a business object container: the workspace store
-    // keeps its nodes in the tree, so these do nothing.
+    /// Does nothing: the store keeps its nodes in the tree.
     void RemoveObject(CboBusinessObject* p_pcboObject);
+    /// Does nothing: the store keeps its nodes in the tree.
     void RemoveObject(QString p_qstrName);
+    /// Does nothing: the store keeps its nodes in the tree.
     void FillComboBox(QComboBox* p_pqcbBox);
+    /// Does nothing: the store keeps its nodes in the tree.
     void FillListView(QTreeWidget* p_pqtwView);
+    /// Always null: the store keeps its nodes in the tree.
     CboBusinessObject* SearchAfterName(QString p_qstrName);
+    /// Always null: the store keeps its nodes in the tree.
     CboBusinessObject* SearchAfterNumber(QString p_qstrNumber);
 
 private:

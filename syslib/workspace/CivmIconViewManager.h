@@ -11,40 +11,76 @@ class CwsIcon;
 class QMenu;
 class QTimer;
 
-// The workspace widget: shows one folder of the workspace tree kept in
-// directory + "/icons", opens entries and folders on double-click or Return,
-// and offers a context menu to open, create, delete, rename and edit them.
-// Program entries are handed to the host through SystemCall; user entries
-// are run with system(). Every change made through the widget (new, renamed,
-// deleted or edited entries, moved icons) is saved at once, and the tree is
-// saved again when the widget is destroyed.
+/// The workspace widget: an icon view that shows one folder of the workspace
+/// tree at a time and opens, creates, renames, deletes and edits its
+/// folders and entries.
+///
+/// A double-click or Return opens the icon: a folder shows its children, the
+/// up link ".." its parent folder, a program entry hands its command to the
+/// host through SystemCall(), a user entry runs its command with system().
+/// The right mouse button (or the context menu key, or Shift+F10) opens the
+/// context menu: "Öffnen", "Neuer Ordner", "Neuer Eintrag", "Eintrag
+/// löschen", "Umbenennen", "Eigenschaften" on an icon, the two "Neu…" entries
+/// beside the icons. A name that its folder already holds, another folder's
+/// name, "root" and an empty name are refused with a "Fehler" box; a folder
+/// that holds entries is deleted only after a question.
+///
+/// The tree lives in a CivcIconViewContainer on the workspace folder. Every
+/// change made through the widget is saved at once (all changes of one
+/// event in one save), and the tree is saved again when the widget is
+/// destroyed. See the README's "The workspace widget".
 class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
 {
     Q_OBJECT
 
 public:
+    /// A workspace kept in the application's data folder
+    /// (QStandardPaths::AppDataLocation), as a form made in Qt Designer
+    /// builds it.
     explicit CivmIconViewManager(QWidget* p_pqwParent = nullptr);
+    /// Reads the workspace tree from the record file p_qstrDirectory + "/icons";
+    /// nothing is shown until ShowDirectory().
     CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory);
+    /// Saves the tree and deletes it.
     ~CivmIconViewManager() override;
 
+    /// Shows the current folder's children and makes the first one current.
     void ShowDirectory();
+    /// The folder that is (or is to be) shown; the root at first.
     CwsDirectoryIcon* GetCurrentDirectory();
-    // Adds the node to the current folder and shows it; false if the folder
-    // already has a child of that name (the node then stays with the caller).
+    /// Adds the node to the current folder and shows the folder again.
+    /// \return false when the folder already has a child of that name; the
+    ///         node then stays with the caller.
     bool InsertItem(CwsIcon* p_pcwsIcon);
+    /// Deletes the node from the current folder; a program entry or the up
+    /// link is kept, with a "Fehler" box.
     void RemoveItem(CwsIcon* p_pcwsIcon);
+    /// Takes the icons out of the view; the nodes stay in the tree.
     void RemoveAllItems();
+    /// Replaces the tree by an empty root, which becomes the current folder;
+    /// nothing is shown until ShowDirectory().
     void ResetView();
 
 Q_SIGNALS:
+    /// A program entry was opened.
+    /// \param p_qstrFunction its command, exactly as stored.
     void SystemCall(QString p_qstrFunction);
 
 protected:
+    /// Icons moved by dragging keep their places, and the places are saved.
     void dropEvent(QDropEvent* event) override;
 
 protected Q_SLOTS:
+    /// Shows the context menu and carries out the entry chosen.
+    /// \param p_pqiviIcon the icon asked for, null beside the icons.
+    /// \param p_pqpPos where the menu opens, in global coordinates.
     virtual void RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIcon, const QPoint& p_pqpPos);
+    /// Opens the node of the icon; an icon of no child of the current folder
+    /// does nothing.
     virtual void DoubleClickedSlot(QListWidgetItem* p_pqiviIcon);
+    /// Gives the node of the renamed icon its new name, or refuses the name
+    /// (a "Fehler" box, told after the editor has closed) and puts the old
+    /// text back.
     virtual void IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QString& p_qstrName);
 
 private:

@@ -121,6 +121,90 @@ void BM_SaveQSettings(benchmark::State& state)
     Throughput(state, qstrFile);
 }
 
+// Every key and entry name of a file made by SettingsFile, as a caller holds them.
+struct Names
+{
+    QStringList m_qslKeys;
+    QStringList m_qslEntries;
+};
+
+Names NamesFor(const benchmark::State& state)
+{
+    Names names;
+    for (int iKey = 0; iKey < state.range(0); ++iKey)
+        names.m_qslKeys << QStringLiteral("Group%1").arg(iKey);
+    for (int iEntry = 0; iEntry < state.range(1); ++iEntry)
+        names.m_qslEntries << QStringLiteral("entry%1").arg(iEntry);
+    return names;
+}
+
+// Every value as a plain reading of the file gives it: the text after the
+// first "=" of each line, in file order.
+QStringList PlainValues(const QString& p_qstrFile)
+{
+    QFile file(p_qstrFile);
+    file.open(QIODevice::ReadOnly);
+    QStringList qslValues;
+    for (const QByteArray& qbaLine : file.readAll().split('\n')) {
+        const qsizetype iEqual = qbaLine.indexOf('=');
+        if (iEqual >= 0 && !qbaLine.startsWith('['))
+            qslValues << QString::fromUtf8(qbaLine.mid(iEqual + 1));
+    }
+    return qslValues;
+}
+
+// Load, then read every value through one getter; before timing, every
+// value read is compared with the plain reading of the file.
+template <typename Read> void ReadEvery(benchmark::State& state, Read p_read)
+{
+    const QString qstrFile = FileFor(state);
+    const Names names = NamesFor(state);
+    {
+        CsmSessionManager store;
+        store.Load(qstrFile);
+        const QStringList qslPlain = PlainValues(qstrFile);
+        qsizetype i = 0;
+        for (const QString& qstrKey : names.m_qslKeys) {
+            for (const QString& qstrEntry : names.m_qslEntries) {
+                if (i >= qslPlain.size() || store.GetString(qstrKey, qstrEntry, QString()) != qslPlain[i++]) {
+                    state.SkipWithError("a value differs from the plain reading of the file");
+                    return;
+                }
+            }
+        }
+    }
+    for (auto _ : state) {
+        CsmSessionManager store;
+        store.Load(qstrFile);
+        for (const QString& qstrKey : names.m_qslKeys) {
+            for (const QString& qstrEntry : names.m_qslEntries)
+                benchmark::DoNotOptimize(p_read(store, qstrKey, qstrEntry));
+        }
+    }
+    Throughput(state, qstrFile);
+}
+
+void BM_ReadEveryString(benchmark::State& state)
+{
+    ReadEvery(state, [](CsmSessionManager& p_store, const QString& p_qstrKey, const QString& p_qstrEntry) {
+        return p_store.GetString(p_qstrKey, p_qstrEntry, QString());
+    });
+}
+
+void BM_ReadEveryInteger(benchmark::State& state)
+{
+    ReadEvery(state, [](CsmSessionManager& p_store, const QString& p_qstrKey, const QString& p_qstrEntry) {
+        return p_store.GetInteger(p_qstrKey, p_qstrEntry, -1);
+    });
+}
+
+void BM_ReadEveryFloat(benchmark::State& state)
+{
+    ReadEvery(state, [](CsmSessionManager& p_store, const QString& p_qstrKey, const QString& p_qstrEntry) {
+        return p_store.GetFloat(p_qstrKey, p_qstrEntry, -1.0f);
+    });
+}
+
 // 100k GetString calls on a key of 100k entries.
 void BM_LookupStore(benchmark::State& state)
 {
@@ -138,7 +222,11 @@ void BM_LookupStore(benchmark::State& state)
 
 void Sizes(benchmark::internal::Benchmark* p_pBenchmark)
 {
-    p_pBenchmark->Args({10, 100})->Args({100, 1000})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
+    p_pBenchmark->Args({10, 100})
+        ->Args({100, 100})
+        ->Args({100, 1000})
+        ->Args({1000, 1000})
+        ->Unit(benchmark::kMillisecond);
 }
 }
 
@@ -147,4 +235,7 @@ BENCHMARK(BM_LoadStore)->Apply(Sizes);
 BENCHMARK(BM_LoadQSettings)->Apply(Sizes);
 BENCHMARK(BM_SaveStore)->Apply(Sizes);
 BENCHMARK(BM_SaveQSettings)->Apply(Sizes);
+BENCHMARK(BM_ReadEveryString)->Apply(Sizes);
+BENCHMARK(BM_ReadEveryInteger)->Apply(Sizes);
+BENCHMARK(BM_ReadEveryFloat)->Apply(Sizes);
 BENCHMARK(BM_LookupStore)->Unit(benchmark::kMillisecond);

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// Saving and loading workspace trees through the record engine.
+// Saving and loading workspace trees through the record engine, against
+// SQLite reading and writing the same rows itself.
 #include <CivIconView.h>
 #include <CivcIconViewContainer.h>
 #include <CwsDirectoryIcon.h>
 
+#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <memory>
 #include <random>
@@ -49,12 +52,9 @@ std::unique_ptr<CivcIconViewContainer> GrownStore(const QTemporaryDir& p_dir, in
 void BM_SaveTree(benchmark::State& state)
 {
     QTemporaryDir dir;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto pStore = GrownStore(dir, int(state.range(0)));
-        state.ResumeTiming();
-        pStore.reset(); // saves and deletes the tree
-    }
+    auto pStore = GrownStore(dir, int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pStore->Save());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -69,6 +69,84 @@ void BM_SaveAfterChange(benchmark::State& state)
     store.GetRoot()->ShowDirectory();
     for (auto _ : state)
         benchmark::DoNotOptimize(store.Save());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The rows of a saved tree as SQLite gives them: every column of every row
+// of the store's file, as its bytes.
+void BM_SqliteRead(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    GrownStore(dir, int(state.range(0)));
+    const QByteArray qbaFile = QFile::encodeName(dir.filePath("icons"));
+    for (auto _ : state) {
+        sqlite3* pDb = nullptr;
+        sqlite3_open_v2(qbaFile.constData(), &pDb, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        sqlite3_stmt* pStmt = nullptr;
+        sqlite3_prepare_v2(pDb, "SELECT * FROM rbox_data_1 ORDER BY id", -1, &pStmt, nullptr);
+        const int iColumns = sqlite3_column_count(pStmt);
+        size_t iBytes = 0;
+        while (sqlite3_step(pStmt) == SQLITE_ROW) {
+            for (int i = 0; i < iColumns; ++i) {
+                benchmark::DoNotOptimize(sqlite3_column_text(pStmt, i));
+                iBytes += size_t(sqlite3_column_bytes(pStmt, i));
+            }
+        }
+        benchmark::DoNotOptimize(iBytes);
+        sqlite3_finalize(pStmt);
+        sqlite3_close(pDb);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The same rows written by SQLite itself into a fresh file, prepared as
+// bytes beforehand, with the store's settings for a fresh file.
+void BM_SqliteWrite(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    std::vector<std::vector<QByteArray>> vRows;
+    {
+        auto pStore = GrownStore(dir, int(state.range(0)));
+        pStore.reset();
+        sqlite3* pDb = nullptr;
+        sqlite3_open_v2(QFile::encodeName(dir.filePath("icons")).constData(), &pDb, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* pStmt = nullptr;
+        sqlite3_prepare_v2(pDb, "SELECT * FROM rbox_data_1 ORDER BY id", -1, &pStmt, nullptr);
+        while (sqlite3_step(pStmt) == SQLITE_ROW) {
+            std::vector<QByteArray>& vRow = vRows.emplace_back();
+            for (int i = 1; i < sqlite3_column_count(pStmt); ++i)
+                vRow.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(pStmt, i)),
+                                  sqlite3_column_bytes(pStmt, i));
+        }
+        sqlite3_finalize(pStmt);
+        sqlite3_close(pDb);
+    }
+    const QByteArray qbaFile = QFile::encodeName(dir.filePath("floor"));
+    for (auto _ : state) {
+        QFile::remove(QString::fromUtf8(qbaFile));
+        sqlite3* pDb = nullptr;
+        sqlite3_open_v2(qbaFile.constData(), &pDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr);
+        sqlite3_exec(pDb,
+                     "PRAGMA journal_mode=OFF; PRAGMA synchronous=FULL; PRAGMA locking_mode=EXCLUSIVE;"
+                     " PRAGMA page_size=16384; PRAGMA cache_size=-65536; BEGIN;"
+                     " CREATE TABLE t (id INTEGER PRIMARY KEY, c1 TEXT, c2 TEXT, c3 TEXT, c4 TEXT, c5 TEXT,"
+                     " c6 TEXT, c7 TEXT, c8 TEXT)",
+                     nullptr, nullptr, nullptr);
+        sqlite3_stmt* pStmt = nullptr;
+        sqlite3_prepare_v2(pDb, "INSERT INTO t VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)", -1, &pStmt, nullptr);
+        for (size_t iRow = 0; iRow < vRows.size(); ++iRow) {
+            sqlite3_bind_int(pStmt, 1, int(iRow));
+            for (size_t i = 0; i < vRows[iRow].size(); ++i)
+                sqlite3_bind_text(pStmt, int(i) + 2, vRows[iRow][i].constData(), int(vRows[iRow][i].size()),
+                                  SQLITE_STATIC);
+            sqlite3_step(pStmt);
+            sqlite3_reset(pStmt);
+        }
+        sqlite3_finalize(pStmt);
+        sqlite3_exec(pDb, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(pDb);
+    }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -88,4 +166,6 @@ void BM_LoadTree(benchmark::State& state)
 
 BENCHMARK(BM_SaveTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAfterChange)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteRead)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

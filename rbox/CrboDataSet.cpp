@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CrboDataSet.h"
 
+#include <cstring>
 #include <utility>
 
 CrboDataSet::CrboDataSet(int p_iId)
@@ -16,13 +17,13 @@ CrboDataSetItem* CrboDataSet::GetItem(QString p_qstrName)
 {
     // A data set holds a handful of items: a scan beats a hash. The engine
     // names items with its column names, so one shared text is found by
-    // its address before its characters are compared.
+    // its address without comparing characters.
+    const qsizetype iSize = p_qstrName.size();
     for (CrboDataSetItem& item : m_qlItems) {
-        if (item.m_qstrName.constData() == p_qstrName.constData())
-            return &item;
-    }
-    for (CrboDataSetItem& item : m_qlItems) {
-        if (item.m_qstrName == p_qstrName)
+        const QChar* pName = item.m_qstrName.constData();
+        if (pName == p_qstrName.constData()
+            || (item.m_qstrName.size() == iSize
+                && std::memcmp(pName, p_qstrName.constData(), size_t(iSize) * sizeof(QChar)) == 0))
             return &item;
     }
     return nullptr;

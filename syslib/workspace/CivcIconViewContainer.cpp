@@ -38,8 +38,20 @@ QString Text(CrboDataSet* p_pcrboDataSet, const QString& p_qstrColumn)
 
 int Number(CrboDataSet* p_pcrboDataSet, const QString& p_qstrColumn)
 {
+    const QString qstrText = Text(p_pcrboDataSet, p_qstrColumn);
+    // Positions and depths are written as plain decimals of a few digits.
+    const qsizetype iSize = qstrText.size();
+    const qsizetype iStart = iSize > 0 && qstrText[0] == QLatin1Char('-') ? 1 : 0;
+    if (iSize > iStart && iSize - iStart <= 9) {
+        int iValue = 0;
+        qsizetype i = iStart;
+        for (; i < iSize && qstrText[i] >= QLatin1Char('0') && qstrText[i] <= QLatin1Char('9'); ++i)
+            iValue = iValue * 10 + (qstrText[i].unicode() - '0');
+        if (i == iSize)
+            return iStart ? -iValue : iValue;
+    }
     bool bOk = false;
-    const int iValue = Text(p_pcrboDataSet, p_qstrColumn).toInt(&bOk, 10);
+    const int iValue = qstrText.toInt(&bOk, 10);
     return bOk ? iValue : 0;
 }
 

@@ -57,9 +57,8 @@ void CwsDirectoryIcon::HideDirectory()
 
 bool CwsDirectoryIcon::AddChild(CwsIcon* p_pcwsIcon, bool p_bQuiet)
 {
-    const QString qstrName = p_pcwsIcon->GetName();
     for (const CwsIcon* pcwsChild : std::as_const(*m_pqlChildren)) {
-        if (pcwsChild->GetName() == qstrName)
+        if (pcwsChild->m_qstrName == p_pcwsIcon->m_qstrName)
             return false;
     }
     m_pqlChildren->append(p_pcwsIcon);

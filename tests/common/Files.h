@@ -2,29 +2,54 @@
 #ifndef FILES_H
 #define FILES_H
 
-#include <QByteArray>
-#include <QString>
+#include <QFile>
 
+#include <csignal>
 #include <functional>
-
-#include <sys/types.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Files and child processes for the tests.
 namespace Files
 {
 // The file's bytes; empty when it cannot be read.
-QByteArray Read(const QString& p_qstrFile);
+inline QByteArray Read(const QString& p_qstrFile)
+{
+    QFile qfFile(p_qstrFile);
+    return qfFile.open(QIODevice::ReadOnly) ? qfFile.readAll() : QByteArray();
+}
 // Replaces the file by the bytes; false when they were not all written.
-bool Write(const QString& p_qstrFile, const QByteArray& p_qbaData);
-
-// Runs the function in a child process and returns its result as the
-// child's exit status, or -1 when the child did not exit normally. With a
-// limit, the child's files cannot grow beyond it: a disk that fills up.
-int InChild(const std::function<int()>& p_fnRun, qint64 p_iFileSizeLimit = -1);
-// Starts the function in a child process that ends when it returns.
-pid_t StartChild(const std::function<void()>& p_fnRun);
-// Kills the child at once and waits for it.
-void Kill(pid_t p_pid);
+inline bool Write(const QString& p_qstrFile, const QByteArray& p_qbaData)
+{
+    QFile qfFile(p_qstrFile);
+    return qfFile.open(QIODevice::WriteOnly | QIODevice::Truncate) && qfFile.write(p_qbaData) == p_qbaData.size();
+}
+// Starts the function in a child process that exits with its result. With
+// a limit, the child's files cannot grow beyond it: a disk that fills up.
+inline pid_t StartChild(const std::function<int()>& p_fnRun, qint64 p_iFileSizeLimit = -1)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (p_iFileSizeLimit >= 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit {rlim_t(p_iFileSizeLimit), rlim_t(p_iFileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        _exit(p_fnRun());
+    }
+    return pid;
+}
+// The child's exit status once it ends, or -1 when it did not exit normally;
+// killed at once first if asked.
+inline int Wait(pid_t p_pid, bool p_bKill = false)
+{
+    if (p_bKill)
+        kill(p_pid, SIGKILL);
+    int iStatus = 0;
+    waitpid(p_pid, &iStatus, 0);
+    return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : -1;
+}
 }
 
 #endif

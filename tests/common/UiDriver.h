@@ -2,23 +2,64 @@
 #ifndef UIDRIVER_H
 #define UIDRIVER_H
 
-#include <QString>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
-
-class QMenu;
-class QWidget;
 
 // Drives the modal dialogs, message boxes and popup menus that a test
 // provokes. Each call arms a timer that polls for the next such widget and
 // hands it to the handler; call it before the code that opens the widget.
 namespace UiDriver
 {
+// Polls until the finder gives a widget, then hands it to the handler once.
+inline void Poll(std::function<QWidget*()> p_fnFind, std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs)
+{
+    auto* pqtTimer = new QTimer(qApp);
+    QElapsedTimer qetClock;
+    qetClock.start();
+    QObject::connect(pqtTimer, &QTimer::timeout, pqtTimer, [=]() {
+        QWidget* pqwFound = p_fnFind();
+        if (!pqwFound && qetClock.elapsed() < p_iTimeoutMs)
+            return;
+        pqtTimer->stop();
+        pqtTimer->deleteLater();
+        if (pqwFound)
+            p_fnHandler(pqwFound);
+        else
+            qWarning("UiDriver: nothing appeared within %d ms", p_iTimeoutMs);
+    });
+    pqtTimer->start(5);
+}
+
 // The first modal widget that is not already on screen when called.
-void OnNextModal(std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs = 10000);
+inline void OnNextModal(std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs = 10000)
+{
+    QPointer<QWidget> qpBefore = QApplication::activeModalWidget();
+    Poll(
+        [qpBefore]() -> QWidget* {
+            QWidget* pqwModal = QApplication::activeModalWidget();
+            return pqwModal && pqwModal != qpBefore && pqwModal->isVisible() ? pqwModal : nullptr;
+        },
+        std::move(p_fnHandler), p_iTimeoutMs);
+}
+
 // The first popup menu that opens.
-void OnNextPopup(std::function<void(QMenu*)> p_fnHandler, int p_iTimeoutMs = 10000);
+inline void OnNextPopup(std::function<void(QMenu*)> p_fnHandler)
+{
+    Poll([]() -> QWidget* { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+         [p_fnHandler](QWidget* p_pqwPopup) { p_fnHandler(static_cast<QMenu*>(p_pqwPopup)); }, 10000);
+}
 
 // What a message box showed before the driver closed it.
 struct SeenBox
@@ -28,19 +69,67 @@ struct SeenBox
     QString m_qstrText;
     int m_iButtons = 0;
 };
-// How a person answers a message box: a mouse click on its default button,
-// Return, or Escape.
+// How a person answers a message box: a mouse click, Return, or Escape.
 enum class Answer { Click, Return, Escape };
 // Answers the next message box and records what it showed; a click chooses
 // the button with that text, or the default (or escape) button.
-std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::Click, const QString& p_qstrButton = {});
+inline std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::Click, const QString& p_qstrButton = {})
+{
+    auto pSeen = std::make_shared<SeenBox>();
+    OnNextModal([pSeen, p_eAnswer, p_qstrButton](QWidget* p_pqwModal) {
+        auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
+        QVERIFY2(pqmbBox, p_pqwModal->metaObject()->className());
+        *pSeen = {true, pqmbBox->windowTitle(), pqmbBox->text(), int(pqmbBox->buttons().size())};
+        if (p_eAnswer != Answer::Click)
+            return QTest::keyClick(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
+        QAbstractButton* pqabButton = pqmbBox->defaultButton() ? pqmbBox->defaultButton() : pqmbBox->escapeButton();
+        for (QAbstractButton* pqabOffered : pqmbBox->buttons()) {
+            if (pqabOffered->text() == p_qstrButton)
+                pqabButton = pqabOffered;
+        }
+        QTest::mouseClick(pqabButton, Qt::LeftButton);
+    });
+    return pSeen;
+}
 
 // Accepts the next print dialog with output to that PDF file, or cancels it
 // when the name is null; tells whether a print dialog came.
-std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrPdfFile, int p_iTimeoutMs = 10000);
+inline std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrPdfFile, int p_iTimeoutMs = 10000)
+{
+    auto pbShown = std::make_shared<bool>(false);
+    OnNextModal(
+        [pbShown, p_qstrPdfFile](QWidget* p_pqwModal) {
+            *pbShown = qobject_cast<QPrintDialog*>(p_pqwModal) != nullptr;
+            if (!p_qstrPdfFile.isNull() && *pbShown)
+                p_pqwModal->findChild<QLineEdit*>("filename")->setText(p_qstrPdfFile);
+            QMetaObject::invokeMethod(p_pqwModal, !p_qstrPdfFile.isNull() && *pbShown ? "accept" : "reject");
+        },
+        p_iTimeoutMs);
+    return pbShown;
+}
 
-// Triggers the popup's entry with that text (menu text with '&' removed).
-bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText);
+// Chooses the popup's entry with that text ('&' removed) as a person does,
+// so that QMenu::exec returns it.
+inline bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText)
+{
+    for (QAction* pqaAction : p_pqmMenu->actions()) {
+        if (QString(pqaAction->text()).remove(QLatin1Char('&')) == p_qstrText) {
+            p_pqmMenu->setActiveAction(pqaAction);
+            QTest::keyClick(p_pqmMenu, Qt::Key_Return);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The texts of a list's items, in order.
+inline QStringList ItemTexts(const QListWidget* p_pqlwList)
+{
+    QStringList qslTexts;
+    for (int i = 0; i < p_pqlwList->count(); ++i)
+        qslTexts << p_pqlwList->item(i)->text();
+    return qslTexts;
+}
 }
 
 #endif

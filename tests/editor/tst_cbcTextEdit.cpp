@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CbcTextEdit.h"
 #include "Files.h"
-#include "PdfWords.h"
 #include "StdoutCapture.h"
 #include "UiDriver.h"
 
@@ -162,10 +161,6 @@ private Q_SLOTS:
         QVERIFY(!window.isWindowModified());
         QCOMPARE(QString::fromUtf8(Files::Read(qstrFirst)), window.GetText()); // the file named at construction
         QVERIFY(window.GetText().contains("note edited"));
-        const QString qstrPdf = m_dir.filePath("editor.pdf");
-        UiDriver::AnswerPrintDialog(qstrPdf);
-        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(ReadPdf(qstrPdf, PDFTOTEXT).Words(), QStringList({"second", "note", "edited", "1"}));
 
         CbcTextEdit host;
         host.SetText("<h1>Titel</h1>");

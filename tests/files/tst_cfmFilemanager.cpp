@@ -107,9 +107,10 @@ private Q_SLOTS:
     void failedSavesKeepTheOldFile()
     {
         QVERIFY(Files::Write(Path("keep.txt"), "old content"));
-        const int iStatus = Files::InChild(
-            [&] { return Save(QString(500000, 'L'), false, "txt", Path("keep.txt")).isNull() ? 0 : 1; }, 64 * 1024);
-        QCOMPARE(iStatus, 0);
+        QCOMPARE(Files::Wait(Files::StartChild(
+                     [&] { return Save(QString(500000, 'L'), false, "txt", Path("keep.txt")).isNull() ? 0 : 1; },
+                     64 * 1024)),
+                 0);
         QCOMPARE(Files::Read(Path("keep.txt")), QByteArray("old content"));
         QVERIFY(Save("x", false, "txt", Path("no/such/dir/f.txt")).isNull());
         QCOMPARE(QDir(m_dir.path()).entryList({"keep.txt*"}, QDir::Files | QDir::Hidden), QStringList({"keep.txt"}));

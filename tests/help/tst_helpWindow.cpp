@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "Files.h"
 #include "HelpWindow.h"
-#include "PdfWords.h"
 #include "UiDriver.h"
 
 #include <QComboBox>
@@ -99,10 +98,6 @@ private Q_SLOTS:
         Page("b.html", "<title>B</title>", "<a href=\"c.html\">to C</a>");
         Page("c.html", "<title>C</title>", "<a href=\"a.html\">back to A</a>");
         Page("notitle.html", "", "no title");
-        QString qstrLong;
-        for (int i = 0; i < 2000; ++i)
-            qstrLong += QString("word%1 ").arg(i, 4, 10, QChar('0'));
-        Page("long.html", "<title>Long</title>", "<p>" + qstrLong + "</p>"); // one paragraph over pages
     }
     void init()
     {
@@ -209,26 +204,6 @@ private Q_SLOTS:
         QVERIFY(Files::Write(DataFile(".bookmarks"), file));
         Open("notitle.html");
         QTEST(Texts(Menu("Lesezeichen")).mid(2), "kept");
-    }
-
-    // A paragraph across a page break printed twice or cut, or the numbers and margins misplaced.
-    void printing()
-    {
-        Open("long.html");
-        const QString qstrPdf = m_pages.filePath("help.pdf");
-        UiDriver::AnswerPrintDialog(qstrPdf);
-        QTest::keyClick(m_pWindow.get(), Qt::Key_P, Qt::AltModifier);
-        const PdfContent content = ReadPdf(qstrPdf, PDFTOTEXT);
-        QVERIFY(content.m_qlPages.size() >= 2);
-        QStringList qslBody;
-        for (int iPage = 1; iPage <= content.m_qlPages.size(); ++iPage) {
-            QStringList qslWords = content.Words(iPage);
-            QCOMPARE(qslWords.takeLast(), QString::number(iPage));
-            qslBody += qslWords;
-        }
-        QCOMPARE(qslBody.size(), 2000);
-        QCOMPARE(qslBody.last(), QString("word1999"));
-        QVERIFY(std::abs(content.m_qlWords.first().m_qrBox.left() - 72) < 1.5);
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -400,8 +401,8 @@ bool CsmSessionManagerPrivate::SetBytes(const QString& p_qstrKey, const QString&
     Entry& entry = pKey->m_vEntries[size_t(iEntry)];
     if (p_qbavContent.size() <= entry.m_iContentLength) {
         // Each entry has a line of its own: a content that fits is written over the old one.
-        std::memcpy(m_qbaText.data() + entry.m_iLine + entry.m_iNameLength + 1, p_qbavContent.data(),
-                    size_t(p_qbavContent.size()));
+        std::copy(p_qbavContent.begin(), p_qbavContent.end(),
+                  m_qbaText.data() + entry.m_iLine + entry.m_iNameLength + 1);
         m_iGarbage += entry.m_iContentLength - p_qbavContent.size();
     } else {
         m_iGarbage += LineOf(entry).size();

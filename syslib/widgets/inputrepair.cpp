@@ -10,9 +10,9 @@ InputRepair::InputRepair(QObject* p_pqoParent)
 
 void InputRepair::Apply(QLineEdit* p_pqleEdit, const QString& p_qstrRepaired)
 {
-    if (m_pqleEdit != p_pqleEdit) {
+    if (m_pqoEdit != p_pqleEdit) {
         // A combo box may get a new edit field.
-        m_pqleEdit = p_pqleEdit;
+        m_pqoEdit = p_pqleEdit;
         p_pqleEdit->installEventFilter(this);
         m_qstrLast = p_pqleEdit->text();
     }
@@ -30,7 +30,7 @@ void InputRepair::Apply(QLineEdit* p_pqleEdit, const QString& p_qstrRepaired)
 
 bool InputRepair::eventFilter(QObject* p_pqoWatched, QEvent* p_pqeEvent)
 {
-    if (p_pqoWatched != m_pqleEdit || m_qstrRepaired.isNull()
+    if (p_pqoWatched != m_pqoEdit || m_qstrRepaired.isNull()
         || (p_pqeEvent->type() != QEvent::KeyPress && p_pqeEvent->type() != QEvent::ShortcutOverride)
         || !static_cast<QKeyEvent*>(p_pqeEvent)->matches(QKeySequence::Undo))
         return false;
@@ -38,7 +38,7 @@ bool InputRepair::eventFilter(QObject* p_pqoWatched, QEvent* p_pqeEvent)
     if (p_pqeEvent->type() == QEvent::KeyPress) {
         const QString qstrBefore = m_qstrBefore;
         m_qstrRepaired = QString();
-        m_pqleEdit->setText(qstrBefore);
+        static_cast<QLineEdit*>(p_pqoWatched)->setText(qstrBefore);
     }
     return true;
 }

@@ -24,7 +24,9 @@ protected:
     bool eventFilter(QObject* p_pqoWatched, QEvent* p_pqeEvent) override;
 
 private:
-    QPointer<QLineEdit> m_pqleEdit;
+    // The field, held as a QObject: events reach the filter while it is
+    // being destroyed, when it is no longer a QLineEdit.
+    QPointer<QObject> m_pqoEdit;
     QString m_qstrLast; // the text after the last change
     QString m_qstrBefore; // the text before the last repaired change
     QString m_qstrRepaired; // what that repair left, null once undone or edited

@@ -13,6 +13,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <memory>
+
 namespace
 {
 double Luminance(const QColor& p_qcColour)
@@ -105,7 +107,7 @@ private Q_SLOTS:
     void visibleInADarkScheme()
     {
         const QPalette qpLight = QApplication::palette();
-        QPalette qpDark = QStyleFactory::create("Fusion")->standardPalette();
+        QPalette qpDark = std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
         for (const auto& [eRole, qcColour] : {std::pair {QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
                                               {QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0)},
                                               {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},

@@ -6,15 +6,11 @@
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextEdit>
 #include <QTextList>
 #include <QToolBar>
-
-#include <memory>
 
 using UiDriver::Answer;
 

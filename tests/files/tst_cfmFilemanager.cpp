@@ -4,14 +4,8 @@
 #include "StdoutCapture.h"
 #include "UiDriver.h"
 
-#include <QAbstractButton>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <memory>
 
 class TestCfmFilemanager : public QObject
 {

@@ -5,15 +5,11 @@
 
 #include <QComboBox>
 #include <QDataStream>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
-
-#include <memory>
 
 class TestHelpWindow : public QObject
 {

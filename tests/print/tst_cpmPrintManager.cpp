@@ -5,11 +5,9 @@
 
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QWidget>
 
 #include <cmath>
-#include <functional>
 
 namespace
 {

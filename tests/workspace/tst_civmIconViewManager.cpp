@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QFileDialog>
 #include <QProcess>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 

@@ -28,19 +28,23 @@ bool PrepareWorkspace(const QString& p_qstrFolder)
         && QFile::setPermissions(qstrFile, QFile::ReadOwner | QFile::WriteOwner);
 }
 
-
 // Fusion with dark colours, as many users run their desktops.
 void UseDarkScheme()
 {
     QApplication::setStyle("Fusion");
     QPalette qpDark;
-    for (const auto& [eRole, qcColour] :
-         {std::pair {QPalette::Window, QColor(0x2d, 0x2d, 0x30)}, {QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6)},
-          {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)}, {QPalette::AlternateBase, QColor(0x2d, 0x2d, 0x30)},
-          {QPalette::Text, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Button, QColor(0x3a, 0x3a, 0x3d)},
-          {QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Highlight, QColor(0x2f, 0x65, 0xca)},
-          {QPalette::HighlightedText, Qt::white}, {QPalette::ToolTipBase, QColor(0x3a, 0x3a, 0x3d)},
-          {QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6)}, {QPalette::Link, QColor(0x6c, 0xa8, 0xff)}})
+    for (const auto& [eRole, qcColour] : {std::pair {QPalette::Window, QColor(0x2d, 0x2d, 0x30)},
+                                          {QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6)},
+                                          {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                          {QPalette::AlternateBase, QColor(0x2d, 0x2d, 0x30)},
+                                          {QPalette::Text, QColor(0xe6, 0xe6, 0xe6)},
+                                          {QPalette::Button, QColor(0x3a, 0x3a, 0x3d)},
+                                          {QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6)},
+                                          {QPalette::Highlight, QColor(0x2f, 0x65, 0xca)},
+                                          {QPalette::HighlightedText, Qt::white},
+                                          {QPalette::ToolTipBase, QColor(0x3a, 0x3a, 0x3d)},
+                                          {QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6)},
+                                          {QPalette::Link, QColor(0x6c, 0xa8, 0xff)}})
         qpDark.setColor(eRole, qcColour);
     qpDark.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
     qpDark.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);

@@ -29,24 +29,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("empty file") << QByteArray() << QByteArray();
-        QTest::newRow("line ends LF, CR LF, lone CR")
-            << QByteArray("[A]\nx=1\r\ny=2\rz=3\n\r\n[B]\rw=4") << QByteArray("[A]\nx=1\ny=2\nz=3\n\n[B]\nw=4\n\n");
-        QTest::newRow("before the first key, [ without ]")
-            << QByteArray("a=1\n[K]\nb=2\n[oops=2\nc=3\n") << QByteArray("[K]\nb=2\nc=3\n\n");
-        QTest::newRow("bracketed content makes a key")
-            << QByteArray("[K]\npath=C:\\[x]\\y\na=1\n") << QByteArray("[K]\n\n[x]\na=1\n\n");
-        QTest::newRow("] before [ runs to the line end")
-            << QByteArray("[a]\nv=1\nx]y[a]b\nw=2\n") << QByteArray("[a]\nv=1\n\n][a]b\nw=2\n\n");
-        QTest::newRow("empty key name drops entries")
-            << QByteArray("[K]\na=1\n[]\nb=2\n[K]\nc=3\n") << QByteArray("[K]\na=1\nc=3\n\n");
-        QTest::newRow("split at the first =, nothing trimmed")
-            << QByteArray("[K]\n=empty name\nempty content=\n a = b=c \nno equals\n")
-            << QByteArray("[K]\n=empty name\nempty content=\n a = b=c \n\n");
-        QTest::newRow("repeats collect, case counts")
-            << QByteArray("[K]\na=1\na=2\n[k]\na=3\n[K]\nb=4\n") << QByteArray("[K]\na=1\na=2\nb=4\n\n[k]\na=3\n\n");
-        QTest::newRow("bytes kept, names too") << QByteArray("[Grüße]\n;x=Jürgen 😀\n[\xff]\n\xfe=\xfd\n")
-                                               << QByteArray("[Grüße]\n;x=Jürgen 😀\n\n[\xff]\n\xfe=\xfd\n\n");
+        for (const char* szRow :
+             {"empty file||",
+              "line ends LF, CR LF, lone CR|[A]\nx=1\r\ny=2\rz=3\n\r\n[B]\rw=4|[A]\nx=1\ny=2\nz=3\n\n[B]\nw=4\n\n",
+              "before the first key, [ without ]|a=1\n[K]\nb=2\n[oops=2\nc=3\n|[K]\nb=2\nc=3\n\n",
+              "bracketed content makes a key|[K]\npath=C:\\[x]\\y\na=1\n|[K]\n\n[x]\na=1\n\n",
+              "] before [ runs to the line end|[a]\nv=1\nx]y[a]b\nw=2\n|[a]\nv=1\n\n][a]b\nw=2\n\n",
+              "empty key name drops entries|[K]\na=1\n[]\nb=2\n[K]\nc=3\n|[K]\na=1\nc=3\n\n",
+              "split at the first =, nothing trimmed|[K]\n=empty name\nempty content=\n a = b=c \nno "
+              "equals\n|[K]\n=empty name\nempty content=\n a = b=c \n\n",
+              "repeats collect, case counts|[K]\na=1\na=2\n[k]\na=3\n[K]\nb=4\n|[K]\na=1\na=2\nb=4\n\n[k]\na=3\n\n",
+              "bytes kept, names too|[Grüße]\n;x=Jürgen 😀\n[\xff]\n\xfe=\xfd\n|[Grüße]\n;x=Jürgen "
+              "😀\n\n[\xff]\n\xfe=\xfd\n\n"}) {
+            const QList<QByteArray> qlRow = QByteArray(szRow).split('|'); // name, file, saved
+            QTest::newRow(qlRow[0]) << qlRow[1] << qlRow[2];
+        }
     }
     void syntax()
     {

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <cstdio>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -24,6 +25,22 @@ inline bool Write(const QString& p_qstrFile, const QByteArray& p_qbaData)
 {
     QFile qfFile(p_qstrFile);
     return qfFile.open(QIODevice::WriteOnly | QIODevice::Truncate) && qfFile.write(p_qbaData) == p_qbaData.size();
+}
+// What the function writes to standard output (printf included).
+inline QByteArray Stdout(const std::function<void()>& p_fnRun)
+{
+    std::fflush(stdout);
+    FILE* pFile = std::tmpfile();
+    const int iSaved = dup(STDOUT_FILENO);
+    dup2(fileno(pFile), STDOUT_FILENO);
+    p_fnRun();
+    std::fflush(stdout);
+    dup2(iSaved, STDOUT_FILENO);
+    close(iSaved);
+    QByteArray qbaOutput(lseek(fileno(pFile), 0, SEEK_END), '\0');
+    pread(fileno(pFile), qbaOutput.data(), size_t(qbaOutput.size()), 0);
+    std::fclose(pFile);
+    return qbaOutput;
 }
 // Starts the function in a child process that exits with its result. With
 // a limit, the child's files cannot grow beyond it: a disk that fills up.

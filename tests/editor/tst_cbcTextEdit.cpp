@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CbcTextEdit.h"
 #include "Files.h"
-#include "StdoutCapture.h"
 #include "UiDriver.h"
 
 #include <QColorDialog>
@@ -20,7 +19,7 @@ class TestCbcTextEdit : public QObject
 
     QTemporaryDir m_dir;
 
-    static QTextEdit* Editor(CbcTextEdit& p_window) { return qobject_cast<QTextEdit*>(p_window.centralWidget()); }
+    static QTextEdit* Editor(CbcTextEdit& p_window) { return p_window.findChild<QTextEdit*>(); }
     static QAction* Action(CbcTextEdit& p_window, const char* p_szName)
     {
         return p_window.findChild<QAction*>(p_szName);
@@ -61,12 +60,11 @@ private Q_SLOTS:
     {
         CbcTextEdit window(m_dir.filePath("missing.html"), nullptr, "m", {});
         Show(window);
-        auto pOutput = std::make_unique<StdoutCapture>();
-        for (Qt::Key eKey : {Qt::Key_S, Qt::Key_P, Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_T,
-                             Qt::Key_B, Qt::Key_I, Qt::Key_U, Qt::Key_L, Qt::Key_E, Qt::Key_R, Qt::Key_J})
-            QTest::keyClick(&window, eKey, Qt::ControlModifier);
-        const QByteArray qbaOutput = pOutput->Take();
-        pOutput.reset();
+        const QByteArray qbaOutput = Files::Stdout([&] {
+            for (Qt::Key eKey : {Qt::Key_S, Qt::Key_P, Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_T,
+                                 Qt::Key_B, Qt::Key_I, Qt::Key_U, Qt::Key_L, Qt::Key_E, Qt::Key_R, Qt::Key_J})
+                QTest::keyClick(&window, eKey, Qt::ControlModifier);
+        });
         QVERIFY(!window.centralWidget() && window.GetText().isNull());
         QVERIFY(qbaOutput.isEmpty() && !QFile::exists(m_dir.filePath("missing.html")));
     }
@@ -125,11 +123,8 @@ private Q_SLOTS:
                                   : QTextListFormat::Style(0));
         }
         QCOMPARE(pEditor->textCursor().blockFormat().indent(), 0);
-        auto pOutput = std::make_unique<StdoutCapture>();
-        Action(window, "editTableCell")->trigger();
-        const QByteArray qbaLine = pOutput->Take();
-        pOutput.reset();
-        QCOMPARE(qbaLine, QByteArray("Cursor in paragraph 1 at index 6\n"));
+        QCOMPARE(Files::Stdout([&] { Action(window, "editTableCell")->trigger(); }),
+                 QByteArray("Cursor in paragraph 1 at index 6\n"));
     }
 
     // The bar showing a stale format at the start, the wrong file written, the host's text treated as a file.

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -107,13 +106,7 @@ private Q_SLOTS:
     void visibleInADarkScheme()
     {
         const QPalette qpLight = QApplication::palette();
-        QPalette qpDark = std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
-        for (const auto& [eRole, qcColour] : {std::pair {QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
-                                              {QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0)},
-                                              {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
-                                              {QPalette::Text, QColor(0xe0, 0xe0, 0xe0)},
-                                              {QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0)}})
-            qpDark.setColor(eRole, qcColour);
+        const QPalette qpDark(QColor(0x2b, 0x2b, 0x2b)); // light text computed from it
         QApplication::setPalette(qpDark);
         for (const auto& [qstrName, qiIcon, bGlyph] : Pictures()) {
             if (!bGlyph)

@@ -3,7 +3,6 @@
 #include "CivcIconViewContainer.h"
 #include "CwsDirectoryIcon.h"
 #include "Files.h"
-#include "StdoutCapture.h"
 
 #include <rbox.h>
 
@@ -112,10 +111,10 @@ private Q_SLOTS:
             {"Type/ENUM=Directory", "Parent/STRING=root", "Name/STRING=F"},
             {"Type/ENUM=User", "Parent/STRING=F", "Name/STRING=in first F"},
         });
-        auto pOutput = std::make_unique<StdoutCapture>();
-        CivcIconViewContainer store(&m_view, m_dir.path());
-        const QByteArray qbaOutput = pOutput->Take();
-        pOutput.reset();
+        std::unique_ptr<CivcIconViewContainer> pStore;
+        const QByteArray qbaOutput
+            = Files::Stdout([&] { pStore = std::make_unique<CivcIconViewContainer>(&m_view, m_dir.path()); });
+        CivcIconViewContainer& store = *pStore;
         QCOMPARE(qbaOutput,
                  QByteArray("No Directory in List!!!\nSearched for Directory: Nowhere\n"
                             "take Root Directory instead\nUnknown Type will be ignored\n"
@@ -146,16 +145,15 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QVERIFY(Files::Write(Icons(), content));
-        StdoutCapture output;
-        {
+        const QByteArray qbaOutput = Files::Stdout([&] {
             CivcIconViewContainer store(&m_view, m_dir.path());
             store.GetRoot()->AddChild(new CwsIcon(&m_view, "new", "", "", IconUser, 0, 0, 1, store.GetRoot()), true);
-        }
+        });
         const QStringList qslAside = QDir(m_dir.path()).entryList({"icons.damaged-*"});
         QCOMPARE(qslAside.size(), 1);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"icons", qslAside.first()}));
         QCOMPARE(Files::Read(m_dir.filePath(qslAside.first())), content);
-        QCOMPARE(QString::fromLocal8Bit(output.Take()),
+        QCOMPARE(QString::fromLocal8Bit(qbaOutput),
                  QString("The workspace file %1 could not be read; it was kept as %2\n")
                      .arg(Icons(), m_dir.filePath(qslAside.first())));
         CivcIconViewContainer reloaded(&m_view, m_dir.path());
@@ -163,8 +161,8 @@ private Q_SLOTS:
 
         const QString qstrMissing = m_dir.filePath("missing");
         CivcIconViewContainer nowhere(&m_view, qstrMissing);
-        QVERIFY(!nowhere.Save());
-        QCOMPARE(output.Take(), "Could not write the workspace file " + QFile::encodeName(qstrMissing) + "/icons\n");
+        QCOMPARE(Files::Stdout([&] { QVERIFY(!nowhere.Save()); }),
+                 "Could not write the workspace file " + QFile::encodeName(qstrMissing) + "/icons\n");
     }
 };
 

@@ -30,6 +30,39 @@ bool rbox::Load()
     return RboxFile::Read(d->m_qstrFileName, d->m_tables);
 }
 
+bool rbox::Load(int p_iTable, const QStringList& p_qslColumns,
+                const std::function<void(int, const QStringList&)>& p_fnDataSet)
+{
+    d->m_tables.clear();
+    RboxTables tables;
+    // Where each asked column is in the table (-1: nowhere), and where the
+    // same column was asked before (-1: not before).
+    QList<int> qlPositions;
+    QList<int> qlEarlier;
+    QStringList qslValues;
+    return RboxFile::Read(d->m_qstrFileName, tables, [&](int p_iRead, int p_iId, QList<QString>& p_qlValues) {
+        if (p_iRead != p_iTable)
+            return;
+        if (qlPositions.size() != p_qslColumns.size()) {
+            for (const QString& qstrColumn : p_qslColumns) {
+                qlPositions << tables[p_iTable].ColumnOf(qstrColumn);
+                qlEarlier << int(qlPositions.indexOf(qlPositions.last()));
+            }
+            qslValues.resize(p_qslColumns.size());
+        }
+        QString* pValues = qslValues.data();
+        for (int i = 0; i < qlPositions.size(); ++i) {
+            if (qlPositions[i] < 0)
+                pValues[i] = QString();
+            else if (qlEarlier[i] < i)
+                pValues[i] = pValues[qlEarlier[i]];
+            else
+                pValues[i] = std::move(p_qlValues[qlPositions[i]]);
+        }
+        p_fnDataSet(p_iId, qslValues);
+    });
+}
+
 int rbox::GetNumberOfDataSets(int p_iTable) const
 {
     const auto it = d->m_tables.find(p_iTable);

@@ -7,7 +7,9 @@
 #include "rbox_export.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 
 /// Data-type codes of declared columns. Values are stored as text whatever
@@ -51,6 +53,17 @@ public:
     /// \return false, with nothing to read, for a missing, empty, foreign,
     ///         newer, truncated or damaged file.
     bool Load();
+    /// Reads the file as Load() does, but hands the table's data sets to the
+    /// function one at a time, in order, instead of keeping them: a reader
+    /// that turns them into objects of its own neither holds the file twice
+    /// nor looks up columns by name for every data set. The function gets a
+    /// data set's id and its values under the given columns, in their order:
+    /// a null string where the data set has no value or the table no such
+    /// column. Afterwards the engine holds nothing, as after a failed Load().
+    /// \return false for every file that Load() refuses; the function may
+    ///         then have seen the data sets read before the fault was found.
+    bool Load(int p_iTable, const QStringList& p_qslColumns,
+              const std::function<void(int, const QStringList&)>& p_fnDataSet);
     /// The number of data sets in the table; 0 for a table that does not exist.
     int GetNumberOfDataSets(int p_iTable) const;
     /// The data set of that table at that index (creation order), or null.

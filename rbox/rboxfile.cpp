@@ -110,9 +110,9 @@ bool ReadColumns(sqlite3* p_pDb, RboxTables& p_tables)
 }
 
 // The values of one column as texts. Values repeat down a column (types,
-// parents, positions): a short plain ASCII value met a while before is
-// shared rather than decoded and held once more. A column whose values
-// hardly repeat stops looking.
+// parents, positions): a short value met a while before is shared rather
+// than decoded and held once more. A column whose values hardly repeat stops
+// looking.
 class ColumnValues
 {
 public:
@@ -120,15 +120,17 @@ public:
     {
         if (p_iSize > MaxShared || !m_bSharing)
             return QString::fromUtf8(p_pBytes, p_iSize);
-        QString& qstrSlot = m_aSlots[Hash(p_pBytes, p_iSize) % Slots];
-        if (SameAscii(qstrSlot, p_pBytes, p_iSize)) {
+        Slot& slot = m_aSlots[Hash(p_pBytes, p_iSize) % Slots];
+        if (slot.m_iSize == p_iSize && std::memcmp(slot.m_acBytes, p_pBytes, size_t(p_iSize)) == 0) {
             ++m_iShared;
-            return qstrSlot;
+            return slot.m_qstrText;
         }
-        qstrSlot = QString::fromUtf8(p_pBytes, p_iSize);
+        slot.m_iSize = p_iSize;
+        std::memcpy(slot.m_acBytes, p_pBytes, size_t(p_iSize));
+        slot.m_qstrText = QString::fromUtf8(p_pBytes, p_iSize);
         if (++m_iDecoded == Trial && m_iShared < Trial / 4)
             m_bSharing = false;
-        return qstrSlot;
+        return slot.m_qstrText;
     }
 
 private:
@@ -136,67 +138,77 @@ private:
     static constexpr size_t Slots = 251;
     static constexpr int Trial = 1024;
 
-    // The size and the first and last eight bytes, mixed.
+    struct Slot
+    {
+        int m_iSize = -1;
+        char m_acBytes[MaxShared];
+        QString m_qstrText;
+    };
+
+    // The size and the last (at most) eight bytes, mixed.
     static size_t Hash(const char* p_pBytes, int p_iSize)
     {
-        quint64 iHead = 0;
         quint64 iTail = 0;
-        const size_t iPart = size_t(std::min(p_iSize, 8));
-        std::memcpy(&iHead, p_pBytes, iPart);
-        std::memcpy(&iTail, p_pBytes + p_iSize - iPart, iPart);
-        return size_t((iHead * 0x9E3779B97F4A7C15ULL) ^ (iTail * 0xC2B2AE3D27D4EB4FULL) ^ quint64(p_iSize));
-    }
-
-    // Whether the text is those bytes, all of them ASCII.
-    static bool SameAscii(const QString& p_qstrText, const char* p_pBytes, int p_iSize)
-    {
-        if (p_qstrText.size() != p_iSize || p_qstrText.isNull())
-            return false;
-        const QChar* pChars = p_qstrText.constData();
-        for (int i = 0; i < p_iSize; ++i) {
-            if (uchar(p_pBytes[i]) >= 0x80 || pChars[i].unicode() != uchar(p_pBytes[i]))
-                return false;
+        if (p_iSize >= 8) {
+            std::memcpy(&iTail, p_pBytes + p_iSize - 8, 8);
+        } else {
+            for (int i = 0; i < p_iSize; ++i)
+                iTail = iTail << 8 | uchar(p_pBytes[i]);
         }
-        return true;
+        return size_t((iTail * 0x9E3779B97F4A7C15ULL) >> 20 ^ quint64(p_iSize));
     }
 
-    QString m_aSlots[Slots];
+    Slot m_aSlots[Slots];
     int m_iShared = 0;
     int m_iDecoded = 0;
     bool m_bSharing = true;
 };
 }
 
-// Fills data sets straight from the file's rows: their columns are known
-// to be distinct, so no item needs looking up before it is added.
+// Reads the rows of a table's data sets, and keeps them as data sets.
 class RboxFileReader
 {
 public:
-    static bool ReadDataSets(sqlite3* p_pDb, int p_iTable, RboxTable& p_table, qint64 p_iExpected)
+    // Hands each row on, in order, with its values by column position (null
+    // where the data set has none); the one list is refilled for the next.
+    static bool ReadRows(sqlite3* p_pDb, int p_iTable, const RboxTable& p_table, qint64 p_iExpected,
+                         const std::function<void(int, QList<QString>&)>& p_fnRow)
     {
         Stmt stmt = Prepare(p_pDb, "SELECT * FROM " + DataTable(p_iTable) + " ORDER BY id");
         const int iColumns = int(p_table.m_qlColumns.size());
         if (!stmt || sqlite3_column_count(stmt.get()) != iColumns + 1)
             return false;
         std::vector<ColumnValues> vValues(static_cast<size_t>(iColumns));
+        QList<QString> qlValues(iColumns);
         sqlite3_stmt* pStmt = stmt.get();
+        qint64 iId = 0;
         int iRc;
         while ((iRc = sqlite3_step(pStmt)) == SQLITE_ROW) {
-            const int iId = int(p_table.m_dqDataSets.size());
-            if (sqlite3_column_int64(pStmt, 0) != iId)
+            if (sqlite3_column_int64(pStmt, 0) != iId || iId >= p_iExpected)
                 return false;
-            QList<CrboDataSetItem>& qlItems = p_table.m_dqDataSets.emplace_back(iId).m_qlItems;
-            qlItems.reserve(iColumns);
+            QString* pValues = qlValues.data();
             for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
                 const auto* pText = reinterpret_cast<const char*>(sqlite3_column_text(pStmt, iColumn + 1));
-                if (!pText && sqlite3_column_type(pStmt, iColumn + 1) == SQLITE_NULL)
-                    continue; // the data set has no value there
-                qlItems.append(CrboDataSetItem(
-                    p_table.m_qlColumns[iColumn].m_qstrName,
-                    vValues[size_t(iColumn)].Text(pText ? pText : "", sqlite3_column_bytes(pStmt, iColumn + 1))));
+                pValues[iColumn] = !pText && sqlite3_column_type(pStmt, iColumn + 1) == SQLITE_NULL
+                    ? QString()
+                    : vValues[size_t(iColumn)].Text(pText ? pText : "", sqlite3_column_bytes(pStmt, iColumn + 1));
             }
+            p_fnRow(int(iId++), qlValues);
         }
-        return iRc == SQLITE_DONE && qint64(p_table.m_dqDataSets.size()) == p_iExpected;
+        return iRc == SQLITE_DONE && iId == p_iExpected;
+    }
+
+    // Appends the row as a data set of the table, with an item for each value
+    // (the columns are known to be distinct, so none is looked up first).
+    static void Keep(RboxTable& p_table, int p_iId, QList<QString>& p_qlValues)
+    {
+        QList<CrboDataSetItem>& qlItems = p_table.m_dqDataSets.emplace_back(p_iId).m_qlItems;
+        qlItems.reserve(p_qlValues.size());
+        for (int iColumn = 0; iColumn < p_qlValues.size(); ++iColumn) {
+            if (!p_qlValues[iColumn].isNull())
+                qlItems.append(
+                    CrboDataSetItem(p_table.m_qlColumns[iColumn].m_qstrName, std::move(p_qlValues[iColumn])));
+        }
     }
 };
 
@@ -311,6 +323,18 @@ void SyncFolder(const QString& p_qstrFolder)
 bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
 {
     p_tables.clear();
+    RboxTables tables;
+    if (!Read(p_qstrFileName, tables, [&tables](int p_iTable, int p_iId, QList<QString>& p_qlValues) {
+            RboxFileReader::Keep(tables[p_iTable], p_iId, p_qlValues);
+        }))
+        return false;
+    p_tables = std::move(tables);
+    return true;
+}
+
+bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables,
+                    const std::function<void(int, int, QList<QString>&)>& p_fnRow)
+{
     if (!QFileInfo(p_qstrFileName).isFile())
         return false;
     // Reading never writes: as an immutable file, SQLite neither takes locks
@@ -331,15 +355,15 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
         || !QueryInt(pDb, "PRAGMA user_version", iVersion) || iVersion != SchemaVersion)
         return false;
 
-    RboxTables tables;
     std::map<int, qint64> expected;
-    if (!ReadTables(pDb, tables, expected) || !ReadColumns(pDb, tables))
+    if (!ReadTables(pDb, p_tables, expected) || !ReadColumns(pDb, p_tables))
         return false;
-    for (auto& [iTable, table] : tables) {
-        if (!RboxFileReader::ReadDataSets(pDb, iTable, table, expected[iTable]))
+    for (const auto& [iTable, table] : p_tables) {
+        if (!RboxFileReader::ReadRows(pDb, iTable, table, expected[iTable], [&](int p_iId, QList<QString>& p_qlValues) {
+                p_fnRow(iTable, p_iId, p_qlValues);
+            }))
             return false;
     }
-    p_tables = std::move(tables);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <map>
 
 struct RboxColumn
@@ -56,6 +57,11 @@ constexpr int SchemaVersion = 1;
 // Reads the whole file; false (and no tables) unless it is a complete file
 // of this schema version.
 bool Read(const QString& p_qstrFileName, RboxTables& p_tables);
+// Reads the file as above but hands each data set to the function instead
+// of keeping it: its table, its id and its values by column position (null
+// where it has none), which may be taken. Only the tables' columns are kept.
+bool Read(const QString& p_qstrFileName, RboxTables& p_tables,
+          const std::function<void(int, int, QList<QString>&)>& p_fnRow);
 // Writes the tables into a new file beside the given one and renames it over
 // it. False if the file was not replaced.
 bool Write(const QString& p_qstrFileName, const RboxTables& p_tables);

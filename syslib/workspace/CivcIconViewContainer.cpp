@@ -23,6 +23,10 @@ const QString IconFilenameColumn = QStringLiteral("IconFilename/STRING");
 const QString XPosColumn = QStringLiteral("XPos/INT");
 const QString YPosColumn = QStringLiteral("YPos/INT");
 const QString DepthColumn = QStringLiteral("Depth/INT");
+// The columns in the order of the values that reading hands over.
+enum Column { Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth };
+const QStringList Columns = {TypeColumn,         ParentColumn, NameColumn, FunctionalityColumn,
+                             IconFilenameColumn, XPosColumn,   YPosColumn, DepthColumn};
 
 const QString RootName = QStringLiteral("root");
 const QString DirectoryType = QStringLiteral("Directory");
@@ -30,28 +34,21 @@ const QString DirectoryType = QStringLiteral("Directory");
 // Every call of the engine names table 1.
 constexpr int Table = 1;
 
-QString Text(CrboDataSet* p_pcrboDataSet, const QString& p_qstrColumn)
+int Number(const QString& p_qstrText)
 {
-    const CrboDataSetItem* pItem = p_pcrboDataSet->GetItem(p_qstrColumn);
-    return pItem ? pItem->GetString() : QString();
-}
-
-int Number(CrboDataSet* p_pcrboDataSet, const QString& p_qstrColumn)
-{
-    const QString qstrText = Text(p_pcrboDataSet, p_qstrColumn);
     // Positions and depths are written as plain decimals of a few digits.
-    const qsizetype iSize = qstrText.size();
-    const qsizetype iStart = iSize > 0 && qstrText[0] == QLatin1Char('-') ? 1 : 0;
+    const qsizetype iSize = p_qstrText.size();
+    const qsizetype iStart = iSize > 0 && p_qstrText[0] == QLatin1Char('-') ? 1 : 0;
     if (iSize > iStart && iSize - iStart <= 9) {
         int iValue = 0;
         qsizetype i = iStart;
-        for (; i < iSize && qstrText[i] >= QLatin1Char('0') && qstrText[i] <= QLatin1Char('9'); ++i)
-            iValue = iValue * 10 + (qstrText[i].unicode() - '0');
+        for (; i < iSize && p_qstrText[i] >= QLatin1Char('0') && p_qstrText[i] <= QLatin1Char('9'); ++i)
+            iValue = iValue * 10 + (p_qstrText[i].unicode() - '0');
         if (i == iSize)
             return iStart ? -iValue : iValue;
     }
     bool bOk = false;
-    const int iValue = qstrText.toInt(&bOk, 10);
+    const int iValue = p_qstrText.toInt(&bOk, 10);
     return bOk ? iValue : 0;
 }
 
@@ -120,61 +117,46 @@ void CivcIconViewContainer::LoadRBOX()
 {
     CreateRoot();
     rbox engine(GetFileName());
-    if (!engine.Load()) {
-        // A file that is there but cannot be read is kept for its owner.
+    const bool bRead = engine.Load(Table, Columns, [this](int, const QStringList& p_qslValues) {
+        if (p_qslValues[Type].isNull())
+            return;
+        if (p_qslValues[Type] == DirectoryType)
+            CreateDirectoryIcon(p_qslValues);
+        else
+            CreateIcon(p_qslValues);
+    });
+    if (!bRead) {
+        // Nothing of a file that cannot be read completely is shown, and the
+        // file is kept for its owner when it is there.
+        Reset();
         const QFileInfo qfiFile(GetFileName());
         m_bUnreadableFile = qfiFile.exists() && !qfiFile.isDir();
-        return;
-    }
-    const int iCount = engine.GetNumberOfDataSets(Table);
-    for (int i = 0; i < iCount; ++i) {
-        CrboDataSet* pcrboDataSet = engine.GetDataSet(Table, i);
-        if (!pcrboDataSet)
-            continue;
-        const CrboDataSetItem* pType = pcrboDataSet->GetItem(TypeColumn);
-        if (!pType)
-            continue;
-        if (pType->GetString() == DirectoryType)
-            CreateDirectoryIcon(pcrboDataSet);
-        else
-            CreateIcon(pcrboDataSet);
     }
 }
 
-void CivcIconViewContainer::CreateIcon(CrboDataSet* p_pcrboDataSet)
+void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues)
 {
-    const QString qstrType = Text(p_pcrboDataSet, TypeColumn);
+    const QString& qstrType = p_qslValues[Type];
     EIconType eType = IconUser;
     if (qstrType == QLatin1String("System")) {
         eType = IconSystem;
     } else if (qstrType != QLatin1String("User")) {
         std::printf("Unknown Type will be ignored\n");
     }
-    const CrboDataSetItem* pParent = p_pcrboDataSet->GetItem(ParentColumn);
-    CwsDirectoryIcon* pcwsParent = pParent ? SearchDirectoryIcon(pParent->GetString()) : m_pcwsRoot;
-
+    CwsDirectoryIcon* pcwsParent = p_qslValues[Parent].isNull() ? m_pcwsRoot : SearchDirectoryIcon(p_qslValues[Parent]);
     auto* pcwsIcon
-        = new CwsIcon(m_pqivView, Text(p_pcrboDataSet, NameColumn), Text(p_pcrboDataSet, FunctionalityColumn),
-                      Text(p_pcrboDataSet, IconFilenameColumn), eType, Number(p_pcrboDataSet, XPosColumn),
-                      Number(p_pcrboDataSet, YPosColumn), Number(p_pcrboDataSet, DepthColumn), pcwsParent);
+        = new CwsIcon(m_pqivView, p_qslValues[Name], p_qslValues[Functionality], p_qslValues[IconFilename], eType,
+                      Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), pcwsParent);
     if (!pcwsParent->AddChild(pcwsIcon, true))
         delete pcwsIcon;
 }
 
-void CivcIconViewContainer::CreateDirectoryIcon(CrboDataSet* p_pcrboDataSet)
+void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues)
 {
-    const CrboDataSetItem* pType = p_pcrboDataSet->GetItem(TypeColumn);
-    if (pType && pType->GetString() != DirectoryType) {
-        std::printf("It was tried to create a Directory which is not a Directory\n");
-        std::printf("FATAL ERROR Report it to TORVA Solutions\n");
-        return;
-    }
-    const CrboDataSetItem* pParent = p_pcrboDataSet->GetItem(ParentColumn);
-    CwsDirectoryIcon* pcwsParent = pParent ? SearchDirectoryIcon(pParent->GetString()) : m_pcwsRoot;
-
-    const QString qstrName = Text(p_pcrboDataSet, NameColumn);
-    auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, pcwsParent, Number(p_pcrboDataSet, XPosColumn),
-                                               Number(p_pcrboDataSet, YPosColumn), Number(p_pcrboDataSet, DepthColumn));
+    CwsDirectoryIcon* pcwsParent = p_qslValues[Parent].isNull() ? m_pcwsRoot : SearchDirectoryIcon(p_qslValues[Parent]);
+    const QString& qstrName = p_qslValues[Name];
+    auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, pcwsParent, Number(p_qslValues[XPos]),
+                                               Number(p_qslValues[YPos]), Number(p_qslValues[Depth]));
     if (!pcwsParent->AddChild(pcwsDirectory, true)) {
         delete pcwsDirectory;
         return;
@@ -212,8 +194,7 @@ bool CivcIconViewContainer::SaveRBOX()
         return false;
     rbox engine(GetFileName());
     engine.Save();
-    for (const QString& qstrColumn : {TypeColumn, ParentColumn, NameColumn, FunctionalityColumn, IconFilenameColumn,
-                                      XPosColumn, YPosColumn, DepthColumn})
+    for (const QString& qstrColumn : Columns)
         engine.AddHeaderItem(Table, qstrColumn, RboString);
     SaveIteration(&engine, m_pcwsRoot->GetChildrenList());
     if (engine.SetFinished())

@@ -7,10 +7,10 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class CboBusinessObject;
 class CivIconView;
-class CrboDataSet;
 class CwsDirectoryIcon;
 class CwsIcon;
 class QComboBox;
@@ -71,8 +71,9 @@ private:
     void LoadRBOX();
     bool SaveRBOX();
     void SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlChildren);
-    void CreateIcon(CrboDataSet* p_pcrboDataSet);
-    void CreateDirectoryIcon(CrboDataSet* p_pcrboDataSet);
+    // A node of the data set's values, in the order the store reads them.
+    void CreateIcon(const QStringList& p_qslValues);
+    void CreateDirectoryIcon(const QStringList& p_qslValues);
     CwsDirectoryIcon* SearchDirectoryIcon(QString p_qstrName);
     // Moves a record file that could not be read out of the way of the next
     // save; false if it is still in the way.

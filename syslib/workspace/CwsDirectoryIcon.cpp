@@ -57,8 +57,13 @@ void CwsDirectoryIcon::HideDirectory()
 
 bool CwsDirectoryIcon::AddChild(CwsIcon* p_pcwsIcon, bool p_bQuiet)
 {
+    // Names in a folder mostly differ at their ends: a look there first.
+    const QString& qstrName = p_pcwsIcon->m_qstrName;
+    const qsizetype iSize = qstrName.size();
     for (const CwsIcon* pcwsChild : std::as_const(*m_pqlChildren)) {
-        if (pcwsChild->m_qstrName == p_pcwsIcon->m_qstrName)
+        const QString& qstrOther = pcwsChild->m_qstrName;
+        if (qstrOther.size() == iSize && (iSize == 0 || qstrOther[iSize - 1] == qstrName[iSize - 1])
+            && qstrOther == qstrName)
             return false;
     }
     m_pqlChildren->append(p_pcwsIcon);

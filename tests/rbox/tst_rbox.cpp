@@ -37,21 +37,20 @@ class TestRbox : public QObject
         engine.AddItemToDataSet(7, engine.CreateDataSet(7), "Other", QString::fromUtf8("zero\0byte", 9));
         return engine.SetFinished();
     }
-    // The file as text, one line a data set of table 1; empty when it does not load.
+    // The file as text, one line a data set of table 1, as read one data set at a time ("-": no value, and
+    // table 1 has no column "Other"); empty when it does not load.
     static QString Describe(const QString& p_qstrFile)
     {
-        rbox engine(p_qstrFile);
-        if (!engine.Load())
-            return QString();
         QStringList qslLines;
-        for (int i = 0; i < engine.GetNumberOfDataSets(1); ++i) {
-            CrboDataSet* pSet = engine.GetDataSet(1, i);
-            QStringList qslItems;
-            for (const char* szColumn : {"Name/STRING", "XPos/INT", "Notiz"})
-                qslItems << (pSet->GetItem(szColumn) ? pSet->GetItem(szColumn)->GetString() : "-");
-            qslLines << QString::number(pSet->GetId()) + ":" + qslItems.join('|');
-        }
-        return qslLines.join('\n');
+        const bool bRead = rbox(p_qstrFile)
+                               .Load(1, {"Notiz", "Name/STRING", "XPos/INT", "Other"},
+                                     [&](int p_iId, const QStringList& p_qslValues) {
+                                         QStringList qslItems;
+                                         for (const QString& qstrValue : p_qslValues)
+                                             qslItems << (qstrValue.isNull() ? "-" : qstrValue);
+                                         qslLines << QString::number(p_iId) + ":" + qslItems.join('|');
+                                     });
+        return bRead ? qslLines.join('\n') : QString();
     }
     static void Sql(const QString& p_qstrFile, const QByteArray& p_qbaSql)
     {
@@ -66,12 +65,14 @@ private Q_SLOTS:
     void roundTrip()
     {
         QVERIFY(WriteSample(Path("sample")));
-        QCOMPARE(Describe(Path("sample")), QString("0:Äpfel 😀 0|0|-\n1:-|-|-\n2:Äpfel 😀 2|20|\n3:Äpfel 😀 3|30|-"));
+        QCOMPARE(Describe(Path("sample")),
+                 QString("0:-|Äpfel 😀 0|0|-\n1:-|-|-|-\n2:|Äpfel 😀 2|20|-\n3:-|Äpfel 😀 3|30|-"));
         rbox engine(Path("sample"));
         QVERIFY(engine.Load());
         QCOMPARE(engine.GetDataSet(7, 0)->GetItem("Other")->GetString(), QString::fromUtf8("zero\0byte", 9));
         QVERIFY(!engine.GetDataSet(1, 4) && !engine.GetDataSet(1, -1) && !engine.GetDataSet(3, 0));
-        QVERIFY(!engine.GetDataSet(1, 0)->GetItem("name/string"));
+        QVERIFY(!engine.GetDataSet(1, 0)->GetItem("name/string") && engine.GetDataSet(1, 2)->GetItem("Notiz")
+                && engine.GetDataSet(1, 1)->GetItemCount() == 0);
 
         QVERIFY(engine.Save());
         QVERIFY(engine.AddHeaderItem(1, "A", RboString) && !engine.AddHeaderItem(1, "A", RboInt)
@@ -127,7 +128,7 @@ private Q_SLOTS:
             = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         rbox engine(qstrFile);
-        QVERIFY(!engine.Load());
+        QVERIFY(!engine.Load() && Describe(qstrFile).isNull());
         QVERIFY(engine.GetNumberOfDataSets(1) == 0 && !engine.GetDataSet(1, 0));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), qslBefore);
         QCOMPARE(Files::Read(qstrFile), qbaFile);

@@ -4,6 +4,7 @@
 
 #include "CrboDataSet.h"
 #include "CrboDataSetItem.h"
+#include "CrboTableWriter.h"
 #include "rbox_export.h"
 
 #include <QString>

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -214,101 +215,6 @@ public:
 
 namespace
 {
-// The text as UTF-8 in the buffer, whose room is reused for plain ASCII.
-void Utf8Into(QByteArray& p_qbaBuffer, const QString& p_qstrText)
-{
-    const qsizetype iSize = p_qstrText.size();
-    p_qbaBuffer.resize(iSize);
-    char* pOut = p_qbaBuffer.data();
-    const QChar* pIn = p_qstrText.constData();
-    for (qsizetype i = 0; i < iSize; ++i) {
-        if (pIn[i].unicode() >= 0x80) {
-            p_qbaBuffer = p_qstrText.toUtf8();
-            return;
-        }
-        pOut[i] = char(pIn[i].unicode());
-    }
-}
-
-bool WriteDatabase(const QByteArray& p_qbaPath, const RboxTables& p_tables)
-{
-    Db db = Open(p_qbaPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (!db)
-        return false;
-    sqlite3* pDb = db.get();
-    // A fresh file that replaces the old one only when complete needs no
-    // journal; synchronous mode still flushes it to disk at commit.
-    if (!Exec(pDb,
-              "PRAGMA journal_mode=OFF; PRAGMA synchronous=FULL; PRAGMA locking_mode=EXCLUSIVE;"
-              " PRAGMA page_size=16384; PRAGMA cache_size=-65536;")
-        || !Exec(pDb,
-                 "BEGIN; PRAGMA application_id=" + QByteArray::number(RboxFile::ApplicationId)
-                     + "; PRAGMA user_version=" + QByteArray::number(RboxFile::SchemaVersion)
-                     + "; CREATE TABLE rbox_tables (tbl INTEGER PRIMARY KEY, datasets INTEGER NOT NULL);"
-                       " CREATE TABLE rbox_columns (tbl INTEGER NOT NULL, position INTEGER NOT NULL,"
-                       " name TEXT NOT NULL, type INTEGER NOT NULL, PRIMARY KEY (tbl, position),"
-                       " UNIQUE (tbl, name)) WITHOUT ROWID;"))
-        return false;
-
-    Stmt tableInsert = Prepare(pDb, "INSERT INTO rbox_tables VALUES (?, ?)");
-    Stmt columnInsert = Prepare(pDb, "INSERT INTO rbox_columns VALUES (?, ?, ?, ?)");
-    if (!tableInsert || !columnInsert)
-        return false;
-    for (const auto& [iTable, table] : p_tables) {
-        sqlite3_bind_int(tableInsert.get(), 1, iTable);
-        sqlite3_bind_int64(tableInsert.get(), 2, qint64(table.m_dqDataSets.size()));
-        if (sqlite3_step(tableInsert.get()) != SQLITE_DONE)
-            return false;
-        sqlite3_reset(tableInsert.get());
-
-        QByteArray qbaCreate = "CREATE TABLE " + DataTable(iTable) + " (id INTEGER PRIMARY KEY";
-        QByteArray qbaInsert = "INSERT INTO " + DataTable(iTable) + " VALUES (?";
-        const int iColumns = int(table.m_qlColumns.size());
-        for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
-            const RboxColumn& column = table.m_qlColumns[iColumn];
-            const QByteArray qbaName = column.m_qstrName.toUtf8();
-            sqlite3_bind_int(columnInsert.get(), 1, iTable);
-            sqlite3_bind_int(columnInsert.get(), 2, iColumn + 1);
-            sqlite3_bind_text(columnInsert.get(), 3, qbaName.constData(), int(qbaName.size()), SQLITE_STATIC);
-            sqlite3_bind_int(columnInsert.get(), 4, column.m_iType);
-            if (sqlite3_step(columnInsert.get()) != SQLITE_DONE)
-                return false;
-            sqlite3_reset(columnInsert.get());
-            qbaCreate += ", c" + QByteArray::number(iColumn + 1) + " TEXT";
-            qbaInsert += ", ?";
-        }
-        std::vector<QByteArray> vValues(static_cast<size_t>(iColumns));
-        Stmt rowInsert;
-        if (!Exec(pDb, qbaCreate + ')') || !(rowInsert = Prepare(pDb, qbaInsert + ')')))
-            return false;
-
-        for (const CrboDataSet& dataSet : table.m_dqDataSets) {
-            sqlite3_bind_int(rowInsert.get(), 1, dataSet.GetId());
-            for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
-                const CrboDataSetItem* pItem
-                    = const_cast<CrboDataSet&>(dataSet).GetItem(table.m_qlColumns[iColumn].m_qstrName);
-                if (!pItem) {
-                    sqlite3_bind_null(rowInsert.get(), iColumn + 2);
-                    continue;
-                }
-                // Kept alive until the row is written.
-                QByteArray& qbaValue = vValues[size_t(iColumn)];
-                Utf8Into(qbaValue, pItem->GetString());
-                sqlite3_bind_text(rowInsert.get(), iColumn + 2, qbaValue.constData(), int(qbaValue.size()),
-                                  SQLITE_STATIC);
-            }
-            if (sqlite3_step(rowInsert.get()) != SQLITE_DONE)
-                return false;
-            sqlite3_reset(rowInsert.get());
-        }
-    }
-    tableInsert.reset();
-    columnInsert.reset();
-    if (!Exec(pDb, "COMMIT"))
-        return false;
-    return sqlite3_close(db.release()) == SQLITE_OK;
-}
-
 // Makes a rename in that folder durable.
 void SyncFolder(const QString& p_qstrFolder)
 {
@@ -369,16 +275,198 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables,
 
 bool RboxFile::Write(const QString& p_qstrFileName, const RboxTables& p_tables)
 {
+    Writer writer(p_qstrFileName);
+    std::vector<QString> vValues;
+    for (const auto& [iTable, table] : p_tables) {
+        writer.BeginTable(iTable, table.m_qlColumns);
+        vValues.resize(size_t(table.m_qlColumns.size()));
+        for (const CrboDataSet& dataSet : table.m_dqDataSets) {
+            for (size_t iColumn = 0; iColumn < vValues.size(); ++iColumn) {
+                const CrboDataSetItem* pItem
+                    = const_cast<CrboDataSet&>(dataSet).GetItem(table.m_qlColumns[qsizetype(iColumn)].m_qstrName);
+                vValues[iColumn] = pItem ? pItem->GetString() : QString();
+                if (pItem && vValues[iColumn].isNull())
+                    vValues[iColumn] = QStringLiteral(""); // an item, if of no text
+            }
+            writer.AddRow(vValues.data(), qsizetype(vValues.size()));
+        }
+        writer.EndTable();
+    }
+    return writer.Finish();
+}
+
+class RboxFile::Writer::Private
+{
+public:
+    QString m_qstrFileName;
+    QByteArray m_qbaTarget;
+    QByteArray m_qbaTemp;
+    Db m_db;
+    Stmt m_tableInsert;
+    Stmt m_columnInsert;
+    Stmt m_rowInsert;
+    int m_iTable = 0;
+    int m_iColumns = 0;
+    qint64 m_iRows = 0;
+    // The values of a row as UTF-8, one after the other, kept until the row
+    // is written.
+    QStringEncoder m_encoder {QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray m_qbaRow;
+    std::vector<qsizetype> m_vEnds;
+    bool m_bFailed = false;
+
+    // Writes the text as UTF-8 at the place, which has room for three bytes
+    // a character, and gives the end. Plain ASCII, the usual case, is copied
+    // four characters at a time.
+    char* AppendUtf8(char* p_pOut, const QString& p_qstrText)
+    {
+        const char16_t* pIn = reinterpret_cast<const char16_t*>(p_qstrText.constData());
+        const qsizetype iSize = p_qstrText.size();
+        qsizetype i = 0;
+        for (quint64 iChunk; i + 4 <= iSize; i += 4, p_pOut += 4) {
+            std::memcpy(&iChunk, pIn + i, sizeof(iChunk));
+            if (iChunk & 0xFF80FF80FF80FF80ULL)
+                break;
+            p_pOut[0] = char(iChunk);
+            p_pOut[1] = char(iChunk >> 16);
+            p_pOut[2] = char(iChunk >> 32);
+            p_pOut[3] = char(iChunk >> 48);
+        }
+        for (; i < iSize && pIn[i] < 0x80; ++i)
+            *p_pOut++ = char(pIn[i]);
+        return i < iSize ? m_encoder.appendToBuffer(p_pOut, QStringView(pIn + i, iSize - i)) : p_pOut;
+    }
+
+    bool Step(sqlite3_stmt* p_pStmt)
+    {
+        const bool bDone = sqlite3_step(p_pStmt) == SQLITE_DONE;
+        sqlite3_reset(p_pStmt);
+        m_bFailed = m_bFailed || !bDone;
+        return bDone;
+    }
+};
+
+RboxFile::Writer::Writer(const QString& p_qstrFileName)
+    : d(new Private)
+{
+    d->m_qstrFileName = p_qstrFileName;
+    d->m_qbaTarget = QFile::encodeName(p_qstrFileName);
+    d->m_qbaTemp = d->m_qbaTarget + ".rbox-new";
     const QFileInfo qfiTarget(p_qstrFileName);
-    if (qfiTarget.exists() && (!qfiTarget.isFile() || !qfiTarget.isWritable()))
+    d->m_bFailed = qfiTarget.exists() && (!qfiTarget.isFile() || !qfiTarget.isWritable());
+    if (d->m_bFailed)
+        return;
+    ::unlink(d->m_qbaTemp.constData());
+    d->m_db = Open(d->m_qbaTemp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* pDb = d->m_db.get();
+    // A fresh file that replaces the old one only when complete needs no
+    // journal; synchronous mode still flushes it to disk at commit.
+    d->m_bFailed = !pDb
+        || !Exec(pDb,
+                 "PRAGMA journal_mode=OFF; PRAGMA synchronous=FULL; PRAGMA locking_mode=EXCLUSIVE;"
+                 " PRAGMA page_size=16384; PRAGMA cache_size=-65536;")
+        || !Exec(pDb,
+                 "BEGIN; PRAGMA application_id=" + QByteArray::number(ApplicationId)
+                     + "; PRAGMA user_version=" + QByteArray::number(SchemaVersion)
+                     + "; CREATE TABLE rbox_tables (tbl INTEGER PRIMARY KEY, datasets INTEGER NOT NULL);"
+                       " CREATE TABLE rbox_columns (tbl INTEGER NOT NULL, position INTEGER NOT NULL,"
+                       " name TEXT NOT NULL, type INTEGER NOT NULL, PRIMARY KEY (tbl, position),"
+                       " UNIQUE (tbl, name)) WITHOUT ROWID;")
+        || !(d->m_tableInsert = Prepare(pDb, "INSERT INTO rbox_tables VALUES (?, ?)"))
+        || !(d->m_columnInsert = Prepare(pDb, "INSERT INTO rbox_columns VALUES (?, ?, ?, ?)"));
+}
+
+RboxFile::Writer::~Writer()
+{
+    if (d->m_db) {
+        d->m_tableInsert.reset();
+        d->m_columnInsert.reset();
+        d->m_rowInsert.reset();
+        d->m_db.reset();
+        ::unlink(d->m_qbaTemp.constData());
+    }
+}
+
+void RboxFile::Writer::BeginTable(int p_iTable, const QList<RboxColumn>& p_qlColumns)
+{
+    if (d->m_bFailed)
+        return;
+    d->m_iTable = p_iTable;
+    d->m_iColumns = int(p_qlColumns.size());
+    d->m_iRows = 0;
+    d->m_vEnds.resize(size_t(d->m_iColumns));
+    QByteArray qbaCreate = "CREATE TABLE " + DataTable(p_iTable) + " (id INTEGER PRIMARY KEY";
+    QByteArray qbaInsert = "INSERT INTO " + DataTable(p_iTable) + " VALUES (?";
+    sqlite3_stmt* pColumnInsert = d->m_columnInsert.get();
+    for (int iColumn = 0; iColumn < d->m_iColumns; ++iColumn) {
+        const QByteArray qbaName = p_qlColumns[iColumn].m_qstrName.toUtf8();
+        sqlite3_bind_int(pColumnInsert, 1, p_iTable);
+        sqlite3_bind_int(pColumnInsert, 2, iColumn + 1);
+        sqlite3_bind_text(pColumnInsert, 3, qbaName.constData(), int(qbaName.size()), SQLITE_STATIC);
+        sqlite3_bind_int(pColumnInsert, 4, p_qlColumns[iColumn].m_iType);
+        if (!d->Step(pColumnInsert))
+            return;
+        qbaCreate += ", c" + QByteArray::number(iColumn + 1) + " TEXT";
+        qbaInsert += ", ?";
+    }
+    d->m_rowInsert.reset();
+    d->m_bFailed = !Exec(d->m_db.get(), qbaCreate + ')') || !(d->m_rowInsert = Prepare(d->m_db.get(), qbaInsert + ')'));
+}
+
+void RboxFile::Writer::AddRow(const QString* p_pValues, qsizetype p_iCount)
+{
+    if (d->m_bFailed)
+        return;
+    const int iValues = int(std::min<qsizetype>(p_iCount, d->m_iColumns));
+    qsizetype iRoom = 0;
+    for (int iColumn = 0; iColumn < iValues; ++iColumn)
+        iRoom += d->m_encoder.requiredSpace(p_pValues[iColumn].size());
+    if (d->m_qbaRow.size() < iRoom)
+        d->m_qbaRow.resize(iRoom);
+    char* const pRow = d->m_qbaRow.data();
+    char* pEnd = pRow;
+    for (int iColumn = 0; iColumn < iValues; ++iColumn) {
+        pEnd = d->AppendUtf8(pEnd, p_pValues[iColumn]);
+        d->m_vEnds[size_t(iColumn)] = pEnd - pRow;
+    }
+    sqlite3_stmt* pRowInsert = d->m_rowInsert.get();
+    sqlite3_bind_int64(pRowInsert, 1, d->m_iRows++);
+    qsizetype iStart = 0;
+    for (int iColumn = 0; iColumn < d->m_iColumns; ++iColumn) {
+        if (iColumn >= iValues || p_pValues[iColumn].isNull()) {
+            sqlite3_bind_null(pRowInsert, iColumn + 2);
+            continue;
+        }
+        const qsizetype iEnd = d->m_vEnds[size_t(iColumn)];
+        sqlite3_bind_text(pRowInsert, iColumn + 2, pRow + iStart, int(iEnd - iStart), SQLITE_STATIC);
+        iStart = iEnd;
+    }
+    d->Step(pRowInsert);
+}
+
+void RboxFile::Writer::EndTable()
+{
+    if (d->m_bFailed)
+        return;
+    sqlite3_bind_int(d->m_tableInsert.get(), 1, d->m_iTable);
+    sqlite3_bind_int64(d->m_tableInsert.get(), 2, d->m_iRows);
+    d->Step(d->m_tableInsert.get());
+}
+
+bool RboxFile::Writer::Finish()
+{
+    if (d->m_bFailed || !d->m_db)
         return false;
-    const QByteArray qbaTarget = QFile::encodeName(p_qstrFileName);
-    const QByteArray qbaTemp = qbaTarget + ".rbox-new";
-    ::unlink(qbaTemp.constData());
-    if (!WriteDatabase(qbaTemp, p_tables) || std::rename(qbaTemp.constData(), qbaTarget.constData()) != 0) {
-        ::unlink(qbaTemp.constData());
+    d->m_tableInsert.reset();
+    d->m_columnInsert.reset();
+    d->m_rowInsert.reset();
+    const bool bWritten = Exec(d->m_db.get(), "COMMIT") && sqlite3_close(d->m_db.release()) == SQLITE_OK;
+    d->m_db.reset();
+    if (!bWritten || std::rename(d->m_qbaTemp.constData(), d->m_qbaTarget.constData()) != 0) {
+        d->m_bFailed = true;
+        ::unlink(d->m_qbaTemp.constData());
         return false;
     }
-    SyncFolder(qfiTarget.absolutePath());
+    SyncFolder(QFileInfo(d->m_qstrFileName).absolutePath());
     return true;
 }

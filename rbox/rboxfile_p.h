@@ -11,6 +11,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 struct RboxColumn
 {
@@ -65,6 +67,30 @@ bool Read(const QString& p_qstrFileName, RboxTables& p_tables,
 // Writes the tables into a new file beside the given one and renames it over
 // it. False if the file was not replaced.
 bool Write(const QString& p_qstrFileName, const RboxTables& p_tables);
+
+// Writes a new file beside the given one, table by table and row by row in
+// id order, and renames it over the given one at Finish(); until then, and
+// after any failure, the given file stays untouched. A failure is kept: the
+// calls after it do nothing and Finish() gives false.
+class Writer
+{
+public:
+    explicit Writer(const QString& p_qstrFileName);
+    ~Writer();
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    void BeginTable(int p_iTable, const QList<RboxColumn>& p_qlColumns);
+    // The next data set of the table: its values by column position, as many
+    // as given (the columns after them get none); a null string is none.
+    void AddRow(const QString* p_pValues, qsizetype p_iCount);
+    void EndTable();
+    bool Finish();
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};
 }
 
 #endif

@@ -52,6 +52,23 @@ int Number(const QString& p_qstrText)
     return bOk ? iValue : 0;
 }
 
+// A whole number as a plain decimal, without the locale machinery of
+// QString::number().
+QString Decimal(int p_iValue)
+{
+    char16_t acDigits[12];
+    char16_t* const pEnd = acDigits + 12;
+    char16_t* pDigit = pEnd;
+    unsigned int uValue = p_iValue < 0 ? 0u - unsigned(p_iValue) : unsigned(p_iValue);
+    do {
+        *--pDigit = char16_t(u'0' + uValue % 10);
+        uValue /= 10;
+    } while (uValue != 0);
+    if (p_iValue < 0)
+        *--pDigit = u'-';
+    return QString(reinterpret_cast<const QChar*>(pDigit), pEnd - pDigit);
+}
+
 QByteArray Printable(const QString& p_qstrText)
 {
     return p_qstrText.toLocal8Bit();
@@ -192,33 +209,24 @@ bool CivcIconViewContainer::SaveRBOX()
         return false;
     if (m_bUnreadableFile && !SetAsideUnreadableFile())
         return false;
-    rbox engine(GetFileName());
-    engine.Save();
-    for (const QString& qstrColumn : Columns)
-        engine.AddHeaderItem(Table, qstrColumn, RboString);
-    SaveIteration(&engine, m_pcwsRoot->GetChildrenList());
-    if (engine.SetFinished())
+    CrboTableWriter writer(GetFileName(), Table, Columns);
+    QStringList qslValues(Columns.size());
+    SaveIteration(&writer, qslValues, m_pcwsRoot->GetChildrenList());
+    if (writer.Finish())
         return true;
     std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
     return false;
 }
 
-void CivcIconViewContainer::SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlChildren)
+void CivcIconViewContainer::SaveIteration(CrboTableWriter* p_pWriter, QStringList& p_qslValues,
+                                          QList<CwsIcon*>* p_pqlChildren)
 {
+    static const QString SystemType = QStringLiteral("System");
+    static const QString UserType = QStringLiteral("User");
     for (CwsIcon* pcwsIcon : std::as_const(*p_pqlChildren)) {
-        const int iId = p_prbox->CreateDataSet(Table);
-        switch (pcwsIcon->GetType()) {
-        case IconDirectory:
-            SaveIteration(p_prbox, static_cast<CwsDirectoryIcon*>(pcwsIcon)->GetChildrenList());
-            p_prbox->AddItemToDataSet(Table, iId, TypeColumn, DirectoryType);
-            break;
-        case IconSystem:
-            p_prbox->AddItemToDataSet(Table, iId, TypeColumn, QStringLiteral("System"));
-            break;
-        case IconUser:
-            p_prbox->AddItemToDataSet(Table, iId, TypeColumn, QStringLiteral("User"));
-            break;
-        case IconUp:
+        const EIconType eType = pcwsIcon->GetType();
+        if (eType == IconUp) {
+            p_pWriter->AddDataSet(QStringList()); // an up link is an empty data set
             continue;
         }
         // A shown icon is written where it stands now, not where it was last hidden.
@@ -226,13 +234,18 @@ void CivcIconViewContainer::SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlC
         if (pcwsIcon->GetIcon() && pcwsIcon->GetView())
             qpPos = pcwsIcon->GetView()->ItemPos(pcwsIcon->GetIcon());
         const CwsDirectoryIcon* pcwsParent = pcwsIcon->GetParent();
-        p_prbox->AddItemToDataSet(Table, iId, ParentColumn, pcwsParent ? pcwsParent->GetName() : RootName);
-        p_prbox->AddItemToDataSet(Table, iId, NameColumn, pcwsIcon->GetName());
-        p_prbox->AddItemToDataSet(Table, iId, FunctionalityColumn, pcwsIcon->GetFunctionality());
-        p_prbox->AddItemToDataSet(Table, iId, IconFilenameColumn, pcwsIcon->GetIconFilename());
-        p_prbox->AddItemToDataSet(Table, iId, XPosColumn, QString::number(qpPos.x()));
-        p_prbox->AddItemToDataSet(Table, iId, YPosColumn, QString::number(qpPos.y()));
-        p_prbox->AddItemToDataSet(Table, iId, DepthColumn, QString::number(pcwsIcon->GetDepth()));
+        QString* pValues = p_qslValues.data();
+        pValues[Type] = eType == IconDirectory ? DirectoryType : eType == IconSystem ? SystemType : UserType;
+        pValues[Parent] = pcwsParent ? pcwsParent->GetName() : RootName;
+        pValues[Name] = pcwsIcon->GetName();
+        pValues[Functionality] = pcwsIcon->GetFunctionality();
+        pValues[IconFilename] = pcwsIcon->GetIconFilename();
+        pValues[XPos] = Decimal(qpPos.x());
+        pValues[YPos] = Decimal(qpPos.y());
+        pValues[Depth] = Decimal(pcwsIcon->GetDepth());
+        p_pWriter->AddDataSet(p_qslValues);
+        if (eType == IconDirectory)
+            SaveIteration(p_pWriter, p_qslValues, static_cast<CwsDirectoryIcon*>(pcwsIcon)->GetChildrenList());
     }
 }
 

@@ -15,7 +15,7 @@ class CwsDirectoryIcon;
 class CwsIcon;
 class QComboBox;
 class QTreeWidget;
-class rbox;
+class CrboTableWriter;
 
 /// The workspace store: it owns the workspace tree of one view and keeps it
 /// in a record file of the engine rbox, named by the directory followed by
@@ -70,7 +70,9 @@ private:
     void CreateRoot();
     void LoadRBOX();
     bool SaveRBOX();
-    void SaveIteration(rbox* p_prbox, QList<CwsIcon*>* p_pqlChildren);
+    // Writes the nodes in pre-order, each folder before its children, with
+    // one list of values for them all.
+    void SaveIteration(CrboTableWriter* p_pWriter, QStringList& p_qslValues, QList<CwsIcon*>* p_pqlChildren);
     // A node of the data set's values, in the order the store reads them.
     void CreateIcon(const QStringList& p_qslValues);
     void CreateDirectoryIcon(const QStringList& p_qslValues);

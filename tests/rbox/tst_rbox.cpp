@@ -144,6 +144,10 @@ private Q_SLOTS:
         rbox onFolder(m_dir.path());
         onFolder.Save();
         QVERIFY(!onFolder.SetFinished());
+        for (const QStringList& qslColumns : {QStringList {"A", "A"}, QStringList {""}})
+            QVERIFY(!CrboTableWriter(Path("keep"), 1, qslColumns).Finish());
+        CrboTableWriter(Path("keep"), 1, {"A"}).AddDataSet({"dropped unfinished"});
+        QVERIFY(!CrboTableWriter(Path("no/such/folder/file"), 1, {"A"}).Finish());
         QCOMPARE(Files::Wait(Files::StartChild([&] { return WriteSample(Path("keep"), 20000) ? 1 : 0; }, 64 * 1024)),
                  0);
         QCOMPARE(Files::Read(Path("keep")), qbaOld);

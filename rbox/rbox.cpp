@@ -35,27 +35,32 @@ bool rbox::Load(int p_iTable, const QStringList& p_qslColumns,
 {
     d->m_tables.clear();
     RboxTables tables;
-    // Where each asked column is in the table (-1: nowhere), and where the
-    // same column was asked before (-1: not before).
+    // Where each asked column is in the table (-1: nowhere), and the first
+    // place it was asked (more than one place shares the value).
     QList<int> qlPositions;
-    QList<int> qlEarlier;
+    QList<int> qlFirst;
+    bool bAsStored = false; // the table's columns asked in their order
     QStringList qslValues;
     return RboxFile::Read(d->m_qstrFileName, tables, [&](int p_iRead, int p_iId, QList<QString>& p_qlValues) {
         if (p_iRead != p_iTable)
             return;
         if (qlPositions.size() != p_qslColumns.size()) {
+            bAsStored = p_qslColumns.size() == p_qlValues.size();
             for (const QString& qstrColumn : p_qslColumns) {
                 qlPositions << tables[p_iTable].ColumnOf(qstrColumn);
-                qlEarlier << int(qlPositions.indexOf(qlPositions.last()));
+                qlFirst << int(qlPositions.indexOf(qlPositions.last()));
+                bAsStored = bAsStored && qlPositions.last() == qlPositions.size() - 1;
             }
             qslValues.resize(p_qslColumns.size());
         }
+        if (bAsStored)
+            return p_fnDataSet(p_iId, p_qlValues);
         QString* pValues = qslValues.data();
         for (int i = 0; i < qlPositions.size(); ++i) {
             if (qlPositions[i] < 0)
                 pValues[i] = QString();
-            else if (qlEarlier[i] < i)
-                pValues[i] = pValues[qlEarlier[i]];
+            else if (qlFirst[i] < i)
+                pValues[i] = pValues[qlFirst[i]];
             else
                 pValues[i] = std::move(p_qlValues[qlPositions[i]]);
         }

@@ -136,7 +136,7 @@ public:
 
 private:
     static constexpr int MaxShared = 32;
-    static constexpr size_t Slots = 251;
+    static constexpr size_t Slots = 61;
     static constexpr int Trial = 1024;
 
     struct Slot

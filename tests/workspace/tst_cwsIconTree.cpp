@@ -14,16 +14,17 @@ class TestCwsIconTree : public QObject
     std::unique_ptr<CwsDirectoryIcon> m_pRoot;
 
     QStringList Shown() const { return UiDriver::ItemTexts(m_pView.get()); }
+    // A child of the folder, a folder of its own for IconDirectory; null when refused.
     CwsIcon* Add(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName, int p_iDepth, EIconType p_eType = IconUser)
     {
-        auto* pNode = new CwsIcon(m_pView.get(), p_qstrName, "", "", p_eType, 0, 0, p_iDepth, p_pFolder);
+        CwsIcon* pNode = p_eType == IconDirectory
+            ? new CwsDirectoryIcon(m_pView.get(), p_qstrName, p_pFolder, 0, 0, p_iDepth)
+            : new CwsIcon(m_pView.get(), p_qstrName, "", "", p_eType, 0, 0, p_iDepth, p_pFolder);
         return p_pFolder->AddChild(pNode, true) ? pNode : nullptr;
     }
-    CwsDirectoryIcon* AddFolder(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName, int p_iDepth)
+    CwsDirectoryIcon* AddFolder(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName)
     {
-        auto* pNode = new CwsDirectoryIcon(m_pView.get(), p_qstrName, p_pFolder, 0, 0, p_iDepth);
-        p_pFolder->AddChild(pNode, true);
-        return pNode;
+        return static_cast<CwsDirectoryIcon*>(Add(p_pFolder, p_qstrName, 1, IconDirectory));
     }
     bool Renaming() const
     {
@@ -50,8 +51,7 @@ private Q_SLOTS:
     // A folder without its up link, a second child of one name, or a twice-shown node.
     void foldersAndNames()
     {
-        QCOMPARE(m_pRoot->GetChildCount(), 0);
-        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "A", 1);
+        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "A");
         QCOMPARE(pFolder->GetChildrenList()->first()->GetType(), IconUp);
         Add(m_pRoot.get(), "same", 2);
         for (bool bQuiet : {true, false}) {
@@ -83,17 +83,13 @@ private Q_SLOTS:
         QTEST(Shown(), "shown");
     }
 
-    // Program entries or up links deleted without force; dangling items after a folder or view goes.
+    // The wrong node removed by name or found for an item; dangling items after a folder or view goes.
     void removal()
     {
-        CwsDirectoryIcon* pOuter = AddFolder(m_pRoot.get(), "outer", 1);
-        CwsDirectoryIcon* pInner = AddFolder(pOuter, "inner", 1);
+        CwsDirectoryIcon* pOuter = AddFolder(m_pRoot.get(), "outer");
+        CwsDirectoryIcon* pInner = AddFolder(pOuter, "inner");
         CwsIcon* pProgram = Add(pInner, "prog", 1, IconSystem);
         Add(pInner, "user", 2);
-        for (const char* szName : {"..", "prog"}) { // refused with a message
-            UiDriver::CloseNextMessageBox();
-            pInner->RemoveChild(szName, false);
-        }
         pInner->RemoveChild("user", false);
         QCOMPARE(pInner->GetChildCount(), 2);
         pInner->ShowDirectory();
@@ -112,7 +108,7 @@ private Q_SLOTS:
     // The library's own folder picture missing, or winning over a picture file.
     void pictures()
     {
-        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "F", 1);
+        CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "F");
         CwsIcon* pEntry = Add(m_pRoot.get(), "nopic", 2);
         m_pRoot->ShowDirectory();
         QVERIFY(!pFolder->GetIcon()->icon().isNull() && pEntry->GetIcon()->icon().isNull());

@@ -264,7 +264,8 @@ bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables,
     std::map<int, qint64> expected;
     if (!ReadTables(pDb, p_tables, expected) || !ReadColumns(pDb, p_tables))
         return false;
-    for (const auto& [iTable, table] : p_tables) {
+    for (const auto& [iKey, table] : p_tables) {
+        const int iTable = iKey;
         if (!RboxFileReader::ReadRows(pDb, iTable, table, expected[iTable], [&](int p_iId, QList<QString>& p_qlValues) {
                 p_fnRow(iTable, p_iId, p_qlValues);
             }))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // Any file is read or refused without a crash, and reading leaves the folder
 // exactly as it was.
+#include "Files.h"
+
 #include <rbox.h>
 
 #include <QDir>
@@ -13,12 +15,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* p_pData, size_t p_iSize)
 {
     QTemporaryDir dir;
-    QFile qfInput(dir.filePath("file"));
-    if (!qfInput.open(QIODevice::WriteOnly))
+    const QFile qfInput(dir.filePath("file"));
+    if (!Files::Write(qfInput.fileName(), QByteArray(reinterpret_cast<const char*>(p_pData), qsizetype(p_iSize))))
         std::abort();
-    qfInput.write(reinterpret_cast<const char*>(p_pData), qint64(p_iSize));
-    qfInput.close();
-
     rbox engine(qfInput.fileName());
     if (engine.Load()) {
         for (int i = 0; i < engine.GetNumberOfDataSets(1); ++i)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // Any workspace file builds a tree without a crash; saving it keeps a file
 // that could not be read aside, byte for byte, and writes one that loads.
+#include "Files.h"
+
 #include <CivcIconViewContainer.h>
 #include <CwsDirectoryIcon.h>
 #include <rbox.h>
@@ -17,12 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* p_pData, size_t p_iSize)
 {
     QTemporaryDir dir;
     const QByteArray qbaInput(reinterpret_cast<const char*>(p_pData), qsizetype(p_iSize));
-    QFile qfIcons(dir.filePath("icons"));
-    if (!qfIcons.open(QIODevice::WriteOnly))
+    const QFile qfIcons(dir.filePath("icons"));
+    if (!Files::Write(qfIcons.fileName(), qbaInput))
         std::abort();
-    qfIcons.write(qbaInput);
-    qfIcons.close();
-
     const bool bReadable = rbox(qfIcons.fileName()).Load();
     std::fflush(stdout);
     delete new CivcIconViewContainer(nullptr, dir.path());
@@ -31,10 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* p_pData, size_t p_iSize)
     const QStringList qslAside = QDir(dir.path()).entryList({"icons.damaged-*"}, QDir::Files);
     if (qslAside.size() != (bReadable ? 0 : 1))
         std::abort();
-    if (!bReadable) {
-        QFile qfAside(dir.filePath(qslAside.first()));
-        if (!qfAside.open(QIODevice::ReadOnly) || qfAside.readAll() != qbaInput)
-            std::abort();
-    }
+    if (!bReadable && Files::Read(dir.filePath(qslAside.first())) != qbaInput)
+        std::abort();
     return 0;
 }

@@ -83,27 +83,21 @@ private Q_SLOTS:
     // break.
     void pagesMarginsAndNumbers_data()
     {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<uint>("marginX");
-        QTest::addColumn<uint>("marginY");
-        QTest::addColumn<int>("paragraphs");
+        QTest::addColumn<QList<int>>("row"); // dpi, margin x, margin y, paragraphs
         for (int iDpi : {96, 300, 600}) {
             for (int iParagraphs : {2, 150}) {
-                QTest::addRow("%d dpi, 72/72, %d", iDpi, iParagraphs) << iDpi << 72u << 72u << iParagraphs;
-                QTest::addRow("%d dpi, 36/18, %d", iDpi, iParagraphs) << iDpi << 36u << 18u << iParagraphs;
+                QTest::addRow("%d dpi, 72/72, %d", iDpi, iParagraphs) << QList<int> {iDpi, 72, 72, iParagraphs};
+                QTest::addRow("%d dpi, 36/18, %d", iDpi, iParagraphs) << QList<int> {iDpi, 36, 18, iParagraphs};
             }
         }
         for (int iParagraphs = 40; iParagraphs <= 75; iParagraphs += 5) // the document ends anywhere on a page
-            QTest::addRow("96 dpi, 36/144, %d", iParagraphs) << 96 << 36u << 144u << iParagraphs;
-        QTest::newRow("one paragraph over pages") << 96 << 72u << 72u << -170;
+            QTest::addRow("96 dpi, 36/144, %d", iParagraphs) << QList<int> {96, 36, 144, iParagraphs};
+        QTest::newRow("one paragraph over pages") << QList<int> {96, 72, 72, -170};
     }
     void pagesMarginsAndNumbers()
     {
-        QFETCH(int, dpi);
-        QFETCH(uint, marginX);
-        QFETCH(uint, marginY);
-        QFETCH(int, paragraphs);
-        CheckPages(PrintToPdf(Document(paragraphs), dpi, marginX, marginY), Words(paragraphs), dpi, marginX, marginY);
+        QFETCH(QList<int>, row);
+        CheckPages(PrintToPdf(Document(row[3]), row[0], row[1], row[2]), Words(row[3]), row[0], row[1], row[2]);
     }
 
     // Printing through the dialog, plain text or a list of texts lost, cut or sent where the dialog did not say.

@@ -101,17 +101,14 @@ private Q_SLOTS:
         QPluginLoader loader(DESIGNER_PLUGIN);
         auto* pCollection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
         QVERIFY2(pCollection, qPrintable(loader.errorString()));
-        QStringList qslMade;
         for (QDesignerCustomWidgetInterface* pWidget : pCollection->customWidgets()) {
             std::unique_ptr<QWidget> pMade(pWidget->createWidget(&form));
-            QVERIFY(!pWidget->icon().isNull() && !pWidget->toolTip().isEmpty());
-            qslMade << pWidget->group() + " " + pWidget->includeFile() + " " + pMade->metaObject()->className();
+            const QString qstrClass = pMade->metaObject()->className(); // what uic writes and includes
+            QVERIFY2(pWidget->name() == qstrClass && pWidget->includeFile() == qstrClass + ".h"
+                         && !pWidget->icon().isNull() && !pWidget->toolTip().isEmpty(),
+                     qPrintable(qstrClass));
         }
-        QCOMPARE(qslMade,
-                 QStringList({"TORVASyslib CnleNumberLineEdit.h CnleNumberLineEdit",
-                              "TORVASyslib CncbNumberComboBox.h CncbNumberComboBox",
-                              "TORVASyslib CcleCurrencyLineEdit.h CcleCurrencyLineEdit",
-                              "TORVASyslib CivmIconViewManager.h CivmIconViewManager"}));
+        QCOMPARE(pCollection->customWidgets().size(), 4);
 #endif
     }
 

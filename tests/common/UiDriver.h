@@ -32,12 +32,9 @@ inline void Poll(std::function<QWidget*()> p_fnFind, std::function<void(QWidget*
         QWidget* pqwFound = p_fnFind();
         if (!pqwFound && qetClock.elapsed() < p_iTimeoutMs)
             return;
-        pqtTimer->stop();
         pqtTimer->deleteLater();
-        if (pqwFound)
-            p_fnHandler(pqwFound);
-        else
-            qWarning("UiDriver: nothing appeared within %d ms", p_iTimeoutMs);
+        pqtTimer->stop();
+        pqwFound ? p_fnHandler(pqwFound) : qWarning("UiDriver: nothing appeared within %d ms", p_iTimeoutMs);
     });
     pqtTimer->start(5);
 }
@@ -83,10 +80,8 @@ inline std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::C
         if (p_eAnswer != Answer::Click)
             return QTest::keyClick(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
         QAbstractButton* pqabButton = pqmbBox->defaultButton() ? pqmbBox->defaultButton() : pqmbBox->escapeButton();
-        for (QAbstractButton* pqabOffered : pqmbBox->buttons()) {
-            if (pqabOffered->text() == p_qstrButton)
-                pqabButton = pqabOffered;
-        }
+        for (QAbstractButton* pqabOffered : pqmbBox->buttons())
+            pqabButton = pqabOffered->text() == p_qstrButton ? pqabOffered : pqabButton;
         QTest::mouseClick(pqabButton, Qt::LeftButton);
     });
     return pSeen;
@@ -112,14 +107,14 @@ inline std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrPdfFile, int
 // so that QMenu::exec returns it.
 inline bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText)
 {
-    for (QAction* pqaAction : p_pqmMenu->actions()) {
-        if (QString(pqaAction->text()).remove(QLatin1Char('&')) == p_qstrText) {
-            p_pqmMenu->setActiveAction(pqaAction);
-            QTest::keyClick(p_pqmMenu, Qt::Key_Return);
-            return true;
-        }
-    }
-    return false;
+    const QList<QAction*> qlActions = p_pqmMenu->actions();
+    const auto it = std::find_if(qlActions.begin(), qlActions.end(),
+                                 [&](QAction* p) { return QString(p->text()).remove('&') == p_qstrText; });
+    if (it == qlActions.end())
+        return false;
+    p_pqmMenu->setActiveAction(*it);
+    QTest::keyClick(p_pqmMenu, Qt::Key_Return);
+    return true;
 }
 
 // The texts of a list's items, in order.

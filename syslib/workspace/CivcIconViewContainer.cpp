@@ -134,13 +134,25 @@ void CivcIconViewContainer::LoadRBOX()
 {
     CreateRoot();
     rbox engine(GetFileName());
-    const bool bRead = engine.Load(Table, Columns, [this](int, const QStringList& p_qslValues) {
+    // Siblings follow each other in the file: the folder found for the last
+    // parent named is tried first. A folder found stays the one of its name.
+    QString qstrLastParent;
+    CwsDirectoryIcon* pcwsLastParent = nullptr;
+    const bool bRead = engine.Load(Table, Columns, [&](int, const QStringList& p_qslValues) {
         if (p_qslValues[Type].isNull())
             return;
+        const QString& qstrParent = p_qslValues[Parent];
+        if (!pcwsLastParent || qstrParent != qstrLastParent) {
+            pcwsLastParent = qstrParent.isNull() ? m_pcwsRoot : SearchDirectoryIcon(qstrParent);
+            qstrLastParent = qstrParent;
+            if (pcwsLastParent == m_pcwsRoot && qstrParent != RootName)
+                pcwsLastParent = nullptr; // not found (told), or no parent: looked up again
+        }
+        CwsDirectoryIcon* pcwsParent = pcwsLastParent ? pcwsLastParent : m_pcwsRoot;
         if (p_qslValues[Type] == DirectoryType)
-            CreateDirectoryIcon(p_qslValues);
+            CreateDirectoryIcon(p_qslValues, pcwsParent);
         else
-            CreateIcon(p_qslValues);
+            CreateIcon(p_qslValues, pcwsParent);
     });
     if (!bRead) {
         // Nothing of a file that cannot be read completely is shown, and the
@@ -151,7 +163,7 @@ void CivcIconViewContainer::LoadRBOX()
     }
 }
 
-void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues)
+void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
 {
     const QString& qstrType = p_qslValues[Type];
     EIconType eType = IconUser;
@@ -160,21 +172,19 @@ void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues)
     } else if (qstrType != QLatin1String("User")) {
         std::printf("Unknown Type will be ignored\n");
     }
-    CwsDirectoryIcon* pcwsParent = p_qslValues[Parent].isNull() ? m_pcwsRoot : SearchDirectoryIcon(p_qslValues[Parent]);
     auto* pcwsIcon
         = new CwsIcon(m_pqivView, p_qslValues[Name], p_qslValues[Functionality], p_qslValues[IconFilename], eType,
-                      Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), pcwsParent);
-    if (!pcwsParent->AddChild(pcwsIcon, true))
+                      Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), p_pcwsParent);
+    if (!p_pcwsParent->AddChild(pcwsIcon, true))
         delete pcwsIcon;
 }
 
-void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues)
+void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
 {
-    CwsDirectoryIcon* pcwsParent = p_qslValues[Parent].isNull() ? m_pcwsRoot : SearchDirectoryIcon(p_qslValues[Parent]);
     const QString& qstrName = p_qslValues[Name];
-    auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, pcwsParent, Number(p_qslValues[XPos]),
+    auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, p_pcwsParent, Number(p_qslValues[XPos]),
                                                Number(p_qslValues[YPos]), Number(p_qslValues[Depth]));
-    if (!pcwsParent->AddChild(pcwsDirectory, true)) {
+    if (!p_pcwsParent->AddChild(pcwsDirectory, true)) {
         delete pcwsDirectory;
         return;
     }

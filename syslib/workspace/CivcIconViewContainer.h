@@ -73,9 +73,10 @@ private:
     // Writes the nodes in pre-order, each folder before its children, with
     // one list of values for them all.
     void SaveIteration(CrboTableWriter* p_pWriter, QStringList& p_qslValues, QList<CwsIcon*>* p_pqlChildren);
-    // A node of the data set's values, in the order the store reads them.
-    void CreateIcon(const QStringList& p_qslValues);
-    void CreateDirectoryIcon(const QStringList& p_qslValues);
+    // A node of the data set's values, in the order the store reads them,
+    // in that folder.
+    void CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
+    void CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
     CwsDirectoryIcon* SearchDirectoryIcon(QString p_qstrName);
     // Moves a record file that could not be read out of the way of the next
     // save; false if it is still in the way.

@@ -106,6 +106,7 @@ private Q_SLOTS:
             {"Type/ENUM=Directory", "Parent/STRING=root", "Name/STRING=F"},
             {"Type/ENUM=user", "Parent/STRING=F", "Name/STRING=odd", "XPos/INT=abc", "YPos/INT=12", "Depth/INT=3"},
             {"Type/ENUM=System", "Parent/STRING=Gone", "Name/STRING=lost"},
+            {"Type/ENUM=User", "Parent/STRING=Gone", "Name/STRING=lost too"},
             {"Type/ENUM=System", "Name/STRING=orphan"},
             {"Type/ENUM=User", "Parent/STRING=F", "Name/STRING=odd"},
             {"Type/ENUM=Directory", "Parent/STRING=root", "Name/STRING=F"},
@@ -118,12 +119,12 @@ private Q_SLOTS:
         QCOMPARE(qbaOutput,
                  QByteArray("No Directory in List!!!\nSearched for Directory: Nowhere\n"
                             "take Root Directory instead\nUnknown Type will be ignored\n"
-                            "No Directory Found!!!\nSearched for Directory: Gone\n"
-                            "take Root Directory instead\n"));
+                            "No Directory Found!!!\nSearched for Directory: Gone\ntake Root Directory instead\n"
+                            "No Directory Found!!!\nSearched for Directory: Gone\ntake Root Directory instead\n"));
         QCOMPARE(Describe(store),
                  QStringList({"root|2||directory.bmp|0,0|0", "  early|1|||0,0|0", "  F|2||directory.bmp|0,0|0",
                               "    ..|3||up.bmp|0,0|0", "    odd|1|||0,12|3", "    in first F|1|||0,0|0",
-                              "  lost|0|||0,0|0", "  orphan|0|||0,0|0"}));
+                              "  lost|0|||0,0|0", "  lost too|1|||0,0|0", "  orphan|0|||0,0|0"}));
         store.Reset();
         QCOMPARE(store.GetRoot()->GetChildCount(), 0);
         QVERIFY(store.Save());

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -53,9 +54,18 @@ int Number(const QString& p_qstrText)
 }
 
 // A whole number as a plain decimal, without the locale machinery of
-// QString::number().
+// QString::number(); the small ones that positions and depths mostly are
+// made once.
 QString Decimal(int p_iValue)
 {
+    static const std::vector<QString> s_vSmall = [] {
+        std::vector<QString> vSmall;
+        for (int i = 0; i < 1024; ++i)
+            vSmall.push_back(QString::number(i));
+        return vSmall;
+    }();
+    if (p_iValue >= 0 && p_iValue < int(s_vSmall.size()))
+        return s_vSmall[size_t(p_iValue)];
     char16_t acDigits[12];
     char16_t* const pEnd = acDigits + 12;
     char16_t* pDigit = pEnd;

@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QToolBar>
 #include <QXmlStreamReader>
 
 class TestEnglish : public QObject
@@ -40,13 +39,10 @@ class TestEnglish : public QObject
             Check(p_pqwWidget->windowTitle());
         if (auto* pBox = qobject_cast<QMessageBox*>(p_pqwWidget))
             Check(pBox->text());
-        for (QMenu* pqmMenu : p_pqwWidget->findChildren<QMenu*>())
-            Check(pqmMenu->title());
+        // Menus and tool bars show their titles through actions of their own.
         for (QAction* pqaAction : p_pqwWidget->findChildren<QAction*>())
             for (const QString& qstrText : {pqaAction->text(), pqaAction->toolTip()})
                 Check(qstrText);
-        for (QToolBar* pqtbBar : p_pqwWidget->findChildren<QToolBar*>())
-            Check(pqtbBar->windowTitle());
         for (QAbstractButton* pqabButton : p_pqwWidget->findChildren<QAbstractButton*>())
             for (const QString& qstrText : {pqabButton->text(), pqabButton->toolTip(), pqabButton->accessibleName()})
                 Check(qstrText);

@@ -10,9 +10,14 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace
@@ -62,6 +67,14 @@ bool QueryInt(sqlite3* p_pDb, const char* p_szSql, qint64& p_iValue)
         return false;
     p_iValue = sqlite3_column_int64(stmt.get(), 0);
     return true;
+}
+
+// Runs a statement that gives no rows, ready to run again.
+bool StepOnce(sqlite3_stmt* p_pStmt)
+{
+    const bool bDone = sqlite3_step(p_pStmt) == SQLITE_DONE;
+    sqlite3_reset(p_pStmt);
+    return bDone;
 }
 
 QByteArray DataTable(int p_iTable)
@@ -299,6 +312,26 @@ bool RboxFile::Write(const QString& p_qstrFileName, const RboxTables& p_tables)
 class RboxFile::Writer::Private
 {
 public:
+    // Rows as UTF-8, one value after the other, with each value's length
+    // (-1 for none), waiting to be written.
+    struct Batch
+    {
+        std::vector<char> m_vBytes;
+        qsizetype m_iUsed = 0;
+        std::vector<int> m_vLengths;
+        qint64 m_iFirstId = 0;
+        qint64 m_iRows = 0;
+    };
+
+    // Rows are collected into batches. Full batches are written by a helper
+    // thread while the caller fills the next ones, so that taking the
+    // caller's values and SQLite's own work overlap; a table that fits into
+    // one batch never starts the thread. The connection is used by one
+    // thread at a time: the caller waits until the helper has written every
+    // batch handed over (Drain()) before it uses the connection itself.
+    static constexpr qint64 BatchRows = 4096;
+    static constexpr size_t MostWaiting = 2;
+
     QString m_qstrFileName;
     QByteArray m_qbaTarget;
     QByteArray m_qbaTemp;
@@ -309,12 +342,19 @@ public:
     int m_iTable = 0;
     int m_iColumns = 0;
     qint64 m_iRows = 0;
-    // The values of a row as UTF-8, one after the other, kept until the row
-    // is written.
     QStringEncoder m_encoder {QStringConverter::Utf8, QStringConverter::Flag::Stateless};
-    QByteArray m_qbaRow;
-    std::vector<qsizetype> m_vEnds;
+    Batch m_filling;
     bool m_bFailed = false;
+
+    // Shared with the helper, under the mutex.
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Batch> m_waiting;
+    std::vector<Batch> m_spare;
+    bool m_bWriting = false;
+    bool m_bHelperFailed = false;
+    bool m_bStop = false;
+    std::thread m_helper;
 
     // Writes the text as UTF-8 at the place, which has room for three bytes
     // a character, and gives the end. Plain ASCII, the usual case, is copied
@@ -340,10 +380,113 @@ public:
 
     bool Step(sqlite3_stmt* p_pStmt)
     {
-        const bool bDone = sqlite3_step(p_pStmt) == SQLITE_DONE;
-        sqlite3_reset(p_pStmt);
+        const bool bDone = StepOnce(p_pStmt);
         m_bFailed = m_bFailed || !bDone;
         return bDone;
+    }
+
+    // Runs on either thread; touches nothing but the batch and the row statement.
+    bool Write(const Batch& p_batch) const
+    {
+        sqlite3_stmt* pRowInsert = m_rowInsert.get();
+        const char* pValue = p_batch.m_vBytes.data();
+        const int* pLength = p_batch.m_vLengths.data();
+        for (qint64 iRow = 0; iRow < p_batch.m_iRows; ++iRow) {
+            sqlite3_bind_int64(pRowInsert, 1, p_batch.m_iFirstId + iRow);
+            for (int iColumn = 0; iColumn < m_iColumns; ++iColumn, ++pLength) {
+                if (*pLength < 0) {
+                    sqlite3_bind_null(pRowInsert, iColumn + 2);
+                    continue;
+                }
+                sqlite3_bind_text(pRowInsert, iColumn + 2, pValue, *pLength, SQLITE_STATIC);
+                pValue += *pLength;
+            }
+            if (!StepOnce(pRowInsert))
+                return false;
+        }
+        return true;
+    }
+
+    void Help()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return !m_waiting.empty() || m_bStop; });
+            if (m_bStop)
+                return;
+            Batch batch = std::move(m_waiting.front());
+            m_waiting.pop_front();
+            m_bWriting = true;
+            const bool bSkip = m_bHelperFailed; // nothing after a failure is written
+            lock.unlock();
+            const bool bWritten = bSkip || Write(batch);
+            lock.lock();
+            m_bHelperFailed = m_bHelperFailed || !bWritten;
+            m_bWriting = false;
+            m_spare.push_back(std::move(batch));
+            m_changed.notify_all();
+        }
+    }
+
+    // Empties the batch being filled, keeping its room, for the rows after
+    // those collected so far.
+    void StartBatch()
+    {
+        m_filling.m_iUsed = 0;
+        m_filling.m_vLengths.clear();
+        m_filling.m_iFirstId = m_iRows;
+        m_filling.m_iRows = 0;
+    }
+
+    // Hands the full batch to the helper, which is started on the first one.
+    void HandOver()
+    {
+        if (!m_helper.joinable()) {
+            try {
+                m_helper = std::thread([this] { Help(); });
+            } catch (const std::system_error&) {
+                m_bFailed = !Write(m_filling);
+                StartBatch();
+                return;
+            }
+        }
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_waiting.size() < MostWaiting; });
+        m_bFailed = m_bFailed || m_bHelperFailed;
+        m_waiting.push_back(std::move(m_filling));
+        m_filling = Batch();
+        if (!m_spare.empty()) {
+            m_filling = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+        lock.unlock();
+        m_changed.notify_all();
+        StartBatch();
+    }
+
+    // Writes every row collected so far; the connection is the caller's again.
+    void Drain()
+    {
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_waiting.empty() && !m_bWriting; });
+            m_bFailed = m_bFailed || m_bHelperFailed;
+        }
+        if (!m_bFailed && m_filling.m_iRows > 0)
+            m_bFailed = !Write(m_filling);
+        StartBatch();
+    }
+
+    void StopHelper()
+    {
+        if (!m_helper.joinable())
+            return;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = true;
+        }
+        m_changed.notify_all();
+        m_helper.join();
     }
 };
 
@@ -379,6 +522,7 @@ RboxFile::Writer::Writer(const QString& p_qstrFileName)
 
 RboxFile::Writer::~Writer()
 {
+    d->StopHelper();
     if (d->m_db) {
         d->m_tableInsert.reset();
         d->m_columnInsert.reset();
@@ -390,12 +534,13 @@ RboxFile::Writer::~Writer()
 
 void RboxFile::Writer::BeginTable(int p_iTable, const QList<RboxColumn>& p_qlColumns)
 {
+    d->Drain();
     if (d->m_bFailed)
         return;
     d->m_iTable = p_iTable;
     d->m_iColumns = int(p_qlColumns.size());
     d->m_iRows = 0;
-    d->m_vEnds.resize(size_t(d->m_iColumns));
+    d->StartBatch();
     QByteArray qbaCreate = "CREATE TABLE " + DataTable(p_iTable) + " (id INTEGER PRIMARY KEY";
     QByteArray qbaInsert = "INSERT INTO " + DataTable(p_iTable) + " VALUES (?";
     sqlite3_stmt* pColumnInsert = d->m_columnInsert.get();
@@ -418,35 +563,33 @@ void RboxFile::Writer::AddRow(const QString* p_pValues, qsizetype p_iCount)
 {
     if (d->m_bFailed)
         return;
+    Private::Batch& batch = d->m_filling;
     const int iValues = int(std::min<qsizetype>(p_iCount, d->m_iColumns));
-    qsizetype iRoom = 0;
+    qsizetype iRoom = batch.m_iUsed;
     for (int iColumn = 0; iColumn < iValues; ++iColumn)
         iRoom += d->m_encoder.requiredSpace(p_pValues[iColumn].size());
-    if (d->m_qbaRow.size() < iRoom)
-        d->m_qbaRow.resize(iRoom);
-    char* const pRow = d->m_qbaRow.data();
-    char* pEnd = pRow;
-    for (int iColumn = 0; iColumn < iValues; ++iColumn) {
-        pEnd = d->AppendUtf8(pEnd, p_pValues[iColumn]);
-        d->m_vEnds[size_t(iColumn)] = pEnd - pRow;
-    }
-    sqlite3_stmt* pRowInsert = d->m_rowInsert.get();
-    sqlite3_bind_int64(pRowInsert, 1, d->m_iRows++);
-    qsizetype iStart = 0;
+    if (qsizetype(batch.m_vBytes.size()) < iRoom)
+        batch.m_vBytes.resize(std::max(size_t(iRoom), 2 * batch.m_vBytes.size()));
+    char* const pStart = batch.m_vBytes.data();
+    char* pEnd = pStart + batch.m_iUsed;
     for (int iColumn = 0; iColumn < d->m_iColumns; ++iColumn) {
         if (iColumn >= iValues || p_pValues[iColumn].isNull()) {
-            sqlite3_bind_null(pRowInsert, iColumn + 2);
+            batch.m_vLengths.push_back(-1);
             continue;
         }
-        const qsizetype iEnd = d->m_vEnds[size_t(iColumn)];
-        sqlite3_bind_text(pRowInsert, iColumn + 2, pRow + iStart, int(iEnd - iStart), SQLITE_STATIC);
-        iStart = iEnd;
+        char* const pValue = pEnd;
+        pEnd = d->AppendUtf8(pEnd, p_pValues[iColumn]);
+        batch.m_vLengths.push_back(int(pEnd - pValue));
     }
-    d->Step(pRowInsert);
+    batch.m_iUsed = pEnd - pStart;
+    ++d->m_iRows;
+    if (++batch.m_iRows == Private::BatchRows)
+        d->HandOver();
 }
 
 void RboxFile::Writer::EndTable()
 {
+    d->Drain();
     if (d->m_bFailed)
         return;
     sqlite3_bind_int(d->m_tableInsert.get(), 1, d->m_iTable);
@@ -456,6 +599,8 @@ void RboxFile::Writer::EndTable()
 
 bool RboxFile::Writer::Finish()
 {
+    d->Drain();
+    d->StopHelper();
     if (d->m_bFailed || !d->m_db)
         return false;
     d->m_tableInsert.reset();

@@ -86,6 +86,19 @@ private Q_SLOTS:
         QCOMPARE(engine.GetDataSet(1, 0)->GetItemCount(), 1);
         QCOMPARE(engine.GetDataSet(1, 0)->GetItem("A")->GetString(), QString("second"));
         QCOMPARE(engine.GetNumberOfDataSets(7), 0);
+
+        // Enough data sets to be written in several batches, each in its place.
+        const auto Value = [](int i) { return i % 7 == 0 ? QString() : QString("Wert %1 ü").arg(i); };
+        CrboTableWriter writer(Path("many"), 2, {"A", "B"});
+        for (int i = 0; i < 10000; ++i)
+            writer.AddDataSet({Value(i), QString::number(i)});
+        QVERIFY(writer.Finish());
+        int iRead = 0;
+        QVERIFY(rbox(Path("many")).Load(2, {"B", "A"}, [&](int p_iId, const QStringList& p_qslValues) {
+            iRead += p_iId == iRead && p_qslValues[0] == QString::number(p_iId) && p_qslValues[1] == Value(p_iId)
+                && p_qslValues[1].isNull() == (p_iId % 7 == 0);
+        }));
+        QCOMPARE(iRead, 10000);
     }
 
     // A file that is not a complete record file read as one, or reading that writes beside the file.
@@ -146,7 +159,11 @@ private Q_SLOTS:
         QVERIFY(!onFolder.SetFinished());
         for (const QStringList& qslColumns : {QStringList {"A", "A"}, QStringList {""}})
             QVERIFY(!CrboTableWriter(Path("keep"), 1, qslColumns).Finish());
-        CrboTableWriter(Path("keep"), 1, {"A"}).AddDataSet({"dropped unfinished"});
+        {
+            CrboTableWriter unfinished(Path("keep"), 1, {"A"});
+            for (int i = 0; i < 10000; ++i)
+                unfinished.AddDataSet({"dropped unfinished"});
+        }
         QVERIFY(!CrboTableWriter(Path("no/such/folder/file"), 1, {"A"}).Finish());
         QCOMPARE(Files::Wait(Files::StartChild([&] { return WriteSample(Path("keep"), 20000) ? 1 : 0; }, 64 * 1024)),
                  0);

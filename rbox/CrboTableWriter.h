@@ -10,10 +10,10 @@
 #include <memory>
 
 /// Writes a record file of one table straight to disk, a data set at a time,
-/// for writers with many data sets: no more than the last few thousand are
-/// held in memory, and once there are more than 4,096 a second thread writes
-/// them while the next ones are added (it ends before Finish() returns). The
-/// file is the one that rbox's Save(), AddHeaderItem() with RboString for
+/// for writers with many data sets: only a few batches of them (4,096 data
+/// sets, or 1 MiB of text) are held in memory, and full batches are written
+/// by a second thread while the next ones are added (it ends before Finish()
+/// returns). The file is the one that rbox's Save(), AddHeaderItem() with RboString for
 /// each column, CreateDataSet() and AddItemToDataSet() for each data set, and
 /// SetFinished() would write, and it is replaced as atomically.
 ///

@@ -60,7 +60,9 @@ public:
     /// nor looks up columns by name for every data set. The function gets a
     /// data set's id and its values under the given columns, in their order:
     /// a null string where the data set has no value or the table no such
-    /// column. Afterwards the engine holds nothing, as after a failed Load().
+    /// column. The function is called on the calling thread (SQLite may read
+    /// a large table ahead on a second one, which ends before this returns).
+    /// Afterwards the engine holds nothing, as after a failed Load().
     /// \return false for every file that Load() refuses; the function may
     ///         then have seen the data sets read before the fault was found.
     bool Load(int p_iTable, const QStringList& p_qslColumns,

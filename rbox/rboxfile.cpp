@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QUrl>
 
@@ -123,6 +124,115 @@ bool ReadColumns(sqlite3* p_pDb, RboxTables& p_tables)
     return iRc == SQLITE_DONE;
 }
 
+// Rows of a table as UTF-8, one value after the other, with each value's
+// length (-1 for none). Tables of more than a batch are read and written
+// with SQLite's work on a second thread: one thread fills batches while the
+// other works on those handed over before, so that both go on at once.
+struct RowBatch
+{
+    // A batch is full at so many rows, or sooner at so many bytes (a few
+    // batches are held at once).
+    static constexpr qint64 Rows = 4096;
+    static constexpr qsizetype FullBytes = 1 << 20;
+
+    std::vector<char> m_vBytes;
+    qsizetype m_iUsed = 0;
+    std::vector<int> m_vLengths;
+    qint64 m_iFirstId = 0;
+    qint64 m_iRows = 0;
+
+    // Empties it, keeping its room, for the rows from that id on.
+    void Restart(qint64 p_iFirstId)
+    {
+        m_iUsed = 0;
+        m_vLengths.clear();
+        m_iFirstId = p_iFirstId;
+        m_iRows = 0;
+    }
+    bool Full() const { return m_iRows >= Rows || m_iUsed >= FullBytes; }
+    // The values' bytes; never null, even when every value is empty (SQLite
+    // and QString take a null pointer for no value at all).
+    const char* Bytes() const { return m_vBytes.empty() ? "" : m_vBytes.data(); }
+    // Room for that many more bytes at m_vBytes.data() + m_iUsed.
+    char* Reserve(qsizetype p_iBytes)
+    {
+        if (qsizetype(m_vBytes.size()) < m_iUsed + p_iBytes)
+            m_vBytes.resize(std::max(size_t(m_iUsed + p_iBytes), 2 * m_vBytes.size()));
+        return m_vBytes.data() + m_iUsed;
+    }
+};
+
+// Whether a second thread can run beside the caller's; on a single CPU the
+// two would only take turns.
+bool SecondCpu()
+{
+    static const bool s_bSecond = std::thread::hardware_concurrency() > 1;
+    return s_bSecond;
+}
+
+// Hands batches from the thread that fills them to the one that works on
+// them; at most two wait, and emptied batches go back to be filled again.
+class BatchRelay
+{
+public:
+    // Filling side: hands the batch over, waiting while two wait already, and
+    // leaves an emptied one in its place. False once the relay is stopped.
+    bool Send(RowBatch& p_batch)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_waiting.size() < MostWaiting || m_bStopped; });
+        if (m_bStopped)
+            return false;
+        m_waiting.push_back(std::move(p_batch));
+        p_batch = RowBatch();
+        if (!m_spare.empty()) {
+            p_batch = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+        lock.unlock();
+        m_changed.notify_all();
+        return true;
+    }
+    // Filling side: nothing more comes.
+    void Close() { Set(m_bClosed); }
+    // Working side: the next batch in place of the one given back; false
+    // once the relay is closed and every batch taken, or stopped.
+    bool Receive(RowBatch& p_batch)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_spare.push_back(std::move(p_batch));
+        m_changed.wait(lock, [this] { return !m_waiting.empty() || m_bClosed || m_bStopped; });
+        if (m_waiting.empty() || m_bStopped)
+            return false;
+        p_batch = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        lock.unlock();
+        m_changed.notify_all();
+        return true;
+    }
+    // Either side: the other side's calls give false from now on.
+    void Stop() { Set(m_bStopped); }
+
+private:
+    static constexpr size_t MostWaiting = 2;
+
+    void Set(bool& p_bFlag)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            p_bFlag = true;
+        }
+        m_changed.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<RowBatch> m_waiting;
+    std::vector<RowBatch> m_spare;
+    bool m_bClosed = false;
+    bool m_bStopped = false;
+};
+
 // The values of one column as texts. Values repeat down a column (types,
 // parents, positions): a short value met a while before is shared rather
 // than decoded and held once more. A column whose values hardly repeat stops
@@ -179,12 +289,65 @@ private:
 };
 }
 
+// A table's rows as SQLite steps through them, checked to come numbered
+// and counted as written.
+class RowStream
+{
+public:
+    RowStream(sqlite3_stmt* p_pStmt, int p_iColumns, qint64 p_iExpected)
+        : m_pStmt(p_pStmt)
+        , m_iColumns(p_iColumns)
+        , m_iExpected(p_iExpected)
+    { }
+
+    // Fills the batch with the next rows; false once the table has ended or
+    // a fault was found (the batch then holds the rows before it).
+    bool Fill(RowBatch& p_batch)
+    {
+        p_batch.Restart(m_iId);
+        while (!p_batch.Full()) {
+            const int iRc = sqlite3_step(m_pStmt);
+            if (iRc != SQLITE_ROW) {
+                m_bComplete = iRc == SQLITE_DONE && m_iId == m_iExpected;
+                return false;
+            }
+            if (sqlite3_column_int64(m_pStmt, 0) != m_iId || m_iId >= m_iExpected)
+                return false;
+            for (int iColumn = 1; iColumn <= m_iColumns; ++iColumn) {
+                const auto* pText = reinterpret_cast<const char*>(sqlite3_column_text(m_pStmt, iColumn));
+                if (!pText && sqlite3_column_type(m_pStmt, iColumn) == SQLITE_NULL) {
+                    p_batch.m_vLengths.push_back(-1);
+                    continue;
+                }
+                const int iBytes = sqlite3_column_bytes(m_pStmt, iColumn);
+                if (iBytes > 0)
+                    std::memcpy(p_batch.Reserve(iBytes), pText, size_t(iBytes));
+                p_batch.m_iUsed += iBytes;
+                p_batch.m_vLengths.push_back(iBytes);
+            }
+            ++m_iId;
+            ++p_batch.m_iRows;
+        }
+        return true;
+    }
+    // Whether every row was read and all were in order.
+    bool Complete() const { return m_bComplete; }
+
+private:
+    sqlite3_stmt* m_pStmt;
+    int m_iColumns;
+    qint64 m_iExpected;
+    qint64 m_iId = 0;
+    bool m_bComplete = false;
+};
+
 // Reads the rows of a table's data sets, and keeps them as data sets.
 class RboxFileReader
 {
 public:
     // Hands each row on, in order, with its values by column position (null
     // where the data set has none); the one list is refilled for the next.
+    // The rows read before a fault are handed on.
     static bool ReadRows(sqlite3* p_pDb, int p_iTable, const RboxTable& p_table, qint64 p_iExpected,
                          const std::function<void(int, QList<QString>&)>& p_fnRow)
     {
@@ -192,24 +355,59 @@ public:
         const int iColumns = int(p_table.m_qlColumns.size());
         if (!stmt || sqlite3_column_count(stmt.get()) != iColumns + 1)
             return false;
+        RowStream rows {stmt.get(), iColumns, p_iExpected};
         std::vector<ColumnValues> vValues(static_cast<size_t>(iColumns));
         QList<QString> qlValues(iColumns);
-        sqlite3_stmt* pStmt = stmt.get();
-        qint64 iId = 0;
-        int iRc;
-        while ((iRc = sqlite3_step(pStmt)) == SQLITE_ROW) {
-            if (sqlite3_column_int64(pStmt, 0) != iId || iId >= p_iExpected)
-                return false;
-            QString* pValues = qlValues.data();
-            for (int iColumn = 0; iColumn < iColumns; ++iColumn) {
-                const auto* pText = reinterpret_cast<const char*>(sqlite3_column_text(pStmt, iColumn + 1));
-                pValues[iColumn] = !pText && sqlite3_column_type(pStmt, iColumn + 1) == SQLITE_NULL
-                    ? QString()
-                    : vValues[size_t(iColumn)].Text(pText ? pText : "", sqlite3_column_bytes(pStmt, iColumn + 1));
+        const auto HandOn = [&](const RowBatch& p_batch) {
+            const char* pValue = p_batch.Bytes();
+            const int* pLength = p_batch.m_vLengths.data();
+            for (qint64 iRow = 0; iRow < p_batch.m_iRows; ++iRow) {
+                QString* pValues = qlValues.data();
+                for (int iColumn = 0; iColumn < iColumns; ++iColumn, ++pLength) {
+                    pValues[iColumn] = *pLength < 0 ? QString() : vValues[size_t(iColumn)].Text(pValue, *pLength);
+                    pValue += std::max(*pLength, 0);
+                }
+                p_fnRow(int(p_batch.m_iFirstId + iRow), qlValues);
             }
-            p_fnRow(int(iId++), qlValues);
+        };
+
+        // A table of several batches is read by SQLite on a second thread
+        // while its rows are handed on here (for fewer, waiting for the
+        // first batch costs more than the overlap gains).
+        RowBatch batch;
+        if (p_iExpected > 4 * RowBatch::Rows && SecondCpu()) {
+            BatchRelay relay;
+            std::thread reader;
+            try {
+                reader = std::thread([&] {
+                    RowBatch filling;
+                    bool bMore = true;
+                    while (bMore) {
+                        bMore = rows.Fill(filling);
+                        if (!relay.Send(filling))
+                            break;
+                    }
+                    relay.Close();
+                });
+            } catch (const std::system_error&) { }
+            if (reader.joinable()) {
+                {
+                    // Also when a caller's function throws.
+                    const auto join = qScopeGuard([&] {
+                        relay.Stop();
+                        reader.join();
+                    });
+                    while (relay.Receive(batch))
+                        HandOn(batch);
+                }
+                return rows.Complete();
+            }
         }
-        return iRc == SQLITE_DONE && iId == p_iExpected;
+        for (bool bMore = true; bMore;) {
+            bMore = rows.Fill(batch);
+            HandOn(batch);
+        }
+        return rows.Complete();
     }
 
     // Appends the row as a data set of the table, with an item for each value
@@ -312,26 +510,6 @@ bool RboxFile::Write(const QString& p_qstrFileName, const RboxTables& p_tables)
 class RboxFile::Writer::Private
 {
 public:
-    // Rows as UTF-8, one value after the other, with each value's length
-    // (-1 for none), waiting to be written.
-    struct Batch
-    {
-        std::vector<char> m_vBytes;
-        qsizetype m_iUsed = 0;
-        std::vector<int> m_vLengths;
-        qint64 m_iFirstId = 0;
-        qint64 m_iRows = 0;
-    };
-
-    // Rows are collected into batches. Full batches are written by a helper
-    // thread while the caller fills the next ones, so that taking the
-    // caller's values and SQLite's own work overlap; a table that fits into
-    // one batch never starts the thread. The connection is used by one
-    // thread at a time: the caller waits until the helper has written every
-    // batch handed over (Drain()) before it uses the connection itself.
-    static constexpr qint64 BatchRows = 4096;
-    static constexpr size_t MostWaiting = 2;
-
     QString m_qstrFileName;
     QByteArray m_qbaTarget;
     QByteArray m_qbaTemp;
@@ -343,18 +521,13 @@ public:
     int m_iColumns = 0;
     qint64 m_iRows = 0;
     QStringEncoder m_encoder {QStringConverter::Utf8, QStringConverter::Flag::Stateless};
-    Batch m_filling;
+    RowBatch m_filling;
     bool m_bFailed = false;
-
-    // Shared with the helper, under the mutex.
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<Batch> m_waiting;
-    std::vector<Batch> m_spare;
-    bool m_bWriting = false;
-    bool m_bHelperFailed = false;
-    bool m_bStop = false;
+    // The second thread and what it is handed; it writes only rows, and the
+    // caller uses the connection only while there is none.
+    std::unique_ptr<BatchRelay> m_pRelay;
     std::thread m_helper;
+    bool m_bHelperFailed = false;
 
     // Writes the text as UTF-8 at the place, which has room for three bytes
     // a character, and gives the end. Plain ASCII, the usual case, is copied
@@ -386,10 +559,10 @@ public:
     }
 
     // Runs on either thread; touches nothing but the batch and the row statement.
-    bool Write(const Batch& p_batch) const
+    bool Write(const RowBatch& p_batch) const
     {
         sqlite3_stmt* pRowInsert = m_rowInsert.get();
-        const char* pValue = p_batch.m_vBytes.data();
+        const char* pValue = p_batch.Bytes();
         const int* pLength = p_batch.m_vLengths.data();
         for (qint64 iRow = 0; iRow < p_batch.m_iRows; ++iRow) {
             sqlite3_bind_int64(pRowInsert, 1, p_batch.m_iFirstId + iRow);
@@ -407,86 +580,48 @@ public:
         return true;
     }
 
-    void Help()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        for (;;) {
-            m_changed.wait(lock, [this] { return !m_waiting.empty() || m_bStop; });
-            if (m_bStop)
-                return;
-            Batch batch = std::move(m_waiting.front());
-            m_waiting.pop_front();
-            m_bWriting = true;
-            const bool bSkip = m_bHelperFailed; // nothing after a failure is written
-            lock.unlock();
-            const bool bWritten = bSkip || Write(batch);
-            lock.lock();
-            m_bHelperFailed = m_bHelperFailed || !bWritten;
-            m_bWriting = false;
-            m_spare.push_back(std::move(batch));
-            m_changed.notify_all();
-        }
-    }
-
-    // Empties the batch being filled, keeping its room, for the rows after
-    // those collected so far.
-    void StartBatch()
-    {
-        m_filling.m_iUsed = 0;
-        m_filling.m_vLengths.clear();
-        m_filling.m_iFirstId = m_iRows;
-        m_filling.m_iRows = 0;
-    }
-
-    // Hands the full batch to the helper, which is started on the first one.
+    // Hands the full batch to the second thread, which is started on the
+    // first one; without one, it is written here.
     void HandOver()
     {
-        if (!m_helper.joinable()) {
+        if (!m_helper.joinable() && SecondCpu()) {
+            auto pRelay = std::make_unique<BatchRelay>();
             try {
-                m_helper = std::thread([this] { Help(); });
-            } catch (const std::system_error&) {
-                m_bFailed = !Write(m_filling);
-                StartBatch();
-                return;
-            }
+                m_helper = std::thread([this, pRelay = pRelay.get()] {
+                    RowBatch batch;
+                    while (pRelay->Receive(batch)) {
+                        if (!Write(batch)) {
+                            m_bHelperFailed = true;
+                            pRelay->Stop();
+                        }
+                    }
+                });
+                m_pRelay = std::move(pRelay);
+            } catch (const std::system_error&) { }
         }
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_waiting.size() < MostWaiting; });
-        m_bFailed = m_bFailed || m_bHelperFailed;
-        m_waiting.push_back(std::move(m_filling));
-        m_filling = Batch();
-        if (!m_spare.empty()) {
-            m_filling = std::move(m_spare.back());
-            m_spare.pop_back();
-        }
-        lock.unlock();
-        m_changed.notify_all();
-        StartBatch();
+        m_bFailed = m_helper.joinable() ? !m_pRelay->Send(m_filling) : !Write(m_filling);
+        m_filling.Restart(m_iRows);
     }
 
-    // Writes every row collected so far; the connection is the caller's again.
-    void Drain()
-    {
-        {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_waiting.empty() && !m_bWriting; });
-            m_bFailed = m_bFailed || m_bHelperFailed;
-        }
-        if (!m_bFailed && m_filling.m_iRows > 0)
-            m_bFailed = !Write(m_filling);
-        StartBatch();
-    }
-
-    void StopHelper()
+    // Ends the second thread, after it has written what it was handed when
+    // asked to finish; the connection is the caller's again.
+    void JoinHelper(bool p_bFinish)
     {
         if (!m_helper.joinable())
             return;
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_bStop = true;
-        }
-        m_changed.notify_all();
+        p_bFinish ? m_pRelay->Close() : m_pRelay->Stop();
         m_helper.join();
+        m_pRelay.reset();
+        m_bFailed = m_bFailed || m_bHelperFailed;
+    }
+
+    // Writes every row collected so far.
+    void Drain()
+    {
+        JoinHelper(true);
+        if (!m_bFailed && m_filling.m_iRows > 0)
+            m_bFailed = !Write(m_filling);
+        m_filling.Restart(m_iRows);
     }
 };
 
@@ -522,7 +657,7 @@ RboxFile::Writer::Writer(const QString& p_qstrFileName)
 
 RboxFile::Writer::~Writer()
 {
-    d->StopHelper();
+    d->JoinHelper(false);
     if (d->m_db) {
         d->m_tableInsert.reset();
         d->m_columnInsert.reset();
@@ -540,7 +675,7 @@ void RboxFile::Writer::BeginTable(int p_iTable, const QList<RboxColumn>& p_qlCol
     d->m_iTable = p_iTable;
     d->m_iColumns = int(p_qlColumns.size());
     d->m_iRows = 0;
-    d->StartBatch();
+    d->m_filling.Restart(0);
     QByteArray qbaCreate = "CREATE TABLE " + DataTable(p_iTable) + " (id INTEGER PRIMARY KEY";
     QByteArray qbaInsert = "INSERT INTO " + DataTable(p_iTable) + " VALUES (?";
     sqlite3_stmt* pColumnInsert = d->m_columnInsert.get();
@@ -563,15 +698,13 @@ void RboxFile::Writer::AddRow(const QString* p_pValues, qsizetype p_iCount)
 {
     if (d->m_bFailed)
         return;
-    Private::Batch& batch = d->m_filling;
+    RowBatch& batch = d->m_filling;
     const int iValues = int(std::min<qsizetype>(p_iCount, d->m_iColumns));
-    qsizetype iRoom = batch.m_iUsed;
+    qsizetype iRoom = 0;
     for (int iColumn = 0; iColumn < iValues; ++iColumn)
         iRoom += d->m_encoder.requiredSpace(p_pValues[iColumn].size());
-    if (qsizetype(batch.m_vBytes.size()) < iRoom)
-        batch.m_vBytes.resize(std::max(size_t(iRoom), 2 * batch.m_vBytes.size()));
-    char* const pStart = batch.m_vBytes.data();
-    char* pEnd = pStart + batch.m_iUsed;
+    char* const pStart = batch.Reserve(iRoom);
+    char* pEnd = pStart;
     for (int iColumn = 0; iColumn < d->m_iColumns; ++iColumn) {
         if (iColumn >= iValues || p_pValues[iColumn].isNull()) {
             batch.m_vLengths.push_back(-1);
@@ -581,9 +714,10 @@ void RboxFile::Writer::AddRow(const QString* p_pValues, qsizetype p_iCount)
         pEnd = d->AppendUtf8(pEnd, p_pValues[iColumn]);
         batch.m_vLengths.push_back(int(pEnd - pValue));
     }
-    batch.m_iUsed = pEnd - pStart;
+    batch.m_iUsed += pEnd - pStart;
     ++d->m_iRows;
-    if (++batch.m_iRows == Private::BatchRows)
+    ++batch.m_iRows;
+    if (batch.Full())
         d->HandOver();
 }
 
@@ -600,7 +734,6 @@ void RboxFile::Writer::EndTable()
 bool RboxFile::Writer::Finish()
 {
     d->Drain();
-    d->StopHelper();
     if (d->m_bFailed || !d->m_db)
         return false;
     d->m_tableInsert.reset();

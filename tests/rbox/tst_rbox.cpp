@@ -87,10 +87,17 @@ private Q_SLOTS:
         QCOMPARE(engine.GetDataSet(1, 0)->GetItem("A")->GetString(), QString("second"));
         QCOMPARE(engine.GetNumberOfDataSets(7), 0);
 
+        CrboTableWriter empty(Path("empty"), 1, {"Notiz"});
+        empty.AddDataSet({""});
+        QVERIFY(empty.Finish());
+        QCOMPARE(Describe(Path("empty")), QString("0:|-|-|-")); // an empty value is not none
+
         // Enough data sets to be written in several batches, each in its place.
-        const auto Value = [](int i) { return i % 7 == 0 ? QString() : QString("Wert %1 ü").arg(i); };
+        const auto Value = [](int i) {
+            return i % 7 == 0 ? QString() : i % 1000 == 1 ? QString(300000, QChar(u'ß')) : QString("Wert %1 ü").arg(i);
+        };
         CrboTableWriter writer(Path("many"), 2, {"A", "B"});
-        for (int i = 0; i < 10000; ++i)
+        for (int i = 0; i < 20000; ++i)
             writer.AddDataSet({Value(i), QString::number(i)});
         QVERIFY(writer.Finish());
         int iRead = 0;
@@ -98,7 +105,7 @@ private Q_SLOTS:
             iRead += p_iId == iRead && p_qslValues[0] == QString::number(p_iId) && p_qslValues[1] == Value(p_iId)
                 && p_qslValues[1].isNull() == (p_iId % 7 == 0);
         }));
-        QCOMPARE(iRead, 10000);
+        QCOMPARE(iRead, 20000);
     }
 
     // A file that is not a complete record file read as one, or reading that writes beside the file.
@@ -126,7 +133,7 @@ private Q_SLOTS:
         else if (qmBytes.contains(kind))
             QVERIFY(Files::Write(qstrFile, qmBytes[kind]));
         else if (kind != "missing")
-            QVERIFY(WriteSample(qstrFile, bDamaged ? 3000 : 4));
+            QVERIFY(WriteSample(qstrFile, bDamaged ? 20000 : 4));
         if (kind.contains(' ') && !qmBytes.contains(kind))
             Sql(qstrFile, kind.toUtf8());
         QByteArray qbaFile = Files::Read(qstrFile);

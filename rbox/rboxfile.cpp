@@ -162,12 +162,18 @@ struct RowBatch
     }
 };
 
-// Whether a second thread can run beside the caller's; on a single CPU the
-// two would only take turns.
-bool SecondCpu()
+// A thread running the function beside the caller's, or none (not
+// joinable) on a single CPU, where the two would only take turns, or when
+// none can be started.
+template <typename Function> std::thread Beside(Function&& p_fn)
 {
-    static const bool s_bSecond = std::thread::hardware_concurrency() > 1;
-    return s_bSecond;
+    static const bool s_bSecondCpu = std::thread::hardware_concurrency() > 1;
+    if (s_bSecondCpu) {
+        try {
+            return std::thread(std::forward<Function>(p_fn));
+        } catch (const std::system_error&) { }
+    }
+    return std::thread();
 }
 
 // Hands batches from the thread that fills them to the one that works on
@@ -375,21 +381,16 @@ public:
         // while its rows are handed on here (for fewer, waiting for the
         // first batch costs more than the overlap gains).
         RowBatch batch;
-        if (p_iExpected > 4 * RowBatch::Rows && SecondCpu()) {
+        if (p_iExpected > 4 * RowBatch::Rows) {
             BatchRelay relay;
-            std::thread reader;
-            try {
-                reader = std::thread([&] {
-                    RowBatch filling;
-                    bool bMore = true;
-                    while (bMore) {
-                        bMore = rows.Fill(filling);
-                        if (!relay.Send(filling))
-                            break;
-                    }
-                    relay.Close();
-                });
-            } catch (const std::system_error&) { }
+            std::thread reader = Beside([&] {
+                RowBatch filling;
+                bool bMore;
+                do
+                    bMore = rows.Fill(filling);
+                while (relay.Send(filling) && bMore);
+                relay.Close();
+            });
             if (reader.joinable()) {
                 {
                     // Also when a caller's function throws.
@@ -584,20 +585,19 @@ public:
     // first one; without one, it is written here.
     void HandOver()
     {
-        if (!m_helper.joinable() && SecondCpu()) {
+        if (!m_helper.joinable()) {
             auto pRelay = std::make_unique<BatchRelay>();
-            try {
-                m_helper = std::thread([this, pRelay = pRelay.get()] {
-                    RowBatch batch;
-                    while (pRelay->Receive(batch)) {
-                        if (!Write(batch)) {
-                            m_bHelperFailed = true;
-                            pRelay->Stop();
-                        }
+            m_helper = Beside([this, pRelay = pRelay.get()] {
+                RowBatch batch;
+                while (pRelay->Receive(batch)) {
+                    if (!Write(batch)) {
+                        m_bHelperFailed = true;
+                        pRelay->Stop();
                     }
-                });
+                }
+            });
+            if (m_helper.joinable())
                 m_pRelay = std::move(pRelay);
-            } catch (const std::system_error&) { }
         }
         m_bFailed = m_helper.joinable() ? !m_pRelay->Send(m_filling) : !Write(m_filling);
         m_filling.Restart(m_iRows);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "rboxfile_p.h"
 
-#include <QDir>
+#include "filereplacement_p.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -12,14 +13,11 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstdio>
 #include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <mutex>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 namespace
 {
@@ -425,19 +423,6 @@ public:
     }
 };
 
-namespace
-{
-// Makes a rename in that folder durable.
-void SyncFolder(const QString& p_qstrFolder)
-{
-    const int iFd = ::open(QFile::encodeName(p_qstrFolder).constData(), O_RDONLY | O_DIRECTORY);
-    if (iFd >= 0) {
-        ::fsync(iFd);
-        ::close(iFd);
-    }
-}
-}
-
 bool RboxFile::Read(const QString& p_qstrFileName, RboxTables& p_tables)
 {
     p_tables.clear();
@@ -511,9 +496,7 @@ bool RboxFile::Write(const QString& p_qstrFileName, const RboxTables& p_tables)
 class RboxFile::Writer::Private
 {
 public:
-    QString m_qstrFileName;
-    QByteArray m_qbaTarget;
-    QByteArray m_qbaTemp;
+    std::unique_ptr<FileReplacement> m_pReplacement;
     Db m_db;
     Stmt m_tableInsert;
     Stmt m_columnInsert;
@@ -628,15 +611,12 @@ public:
 RboxFile::Writer::Writer(const QString& p_qstrFileName)
     : d(new Private)
 {
-    d->m_qstrFileName = p_qstrFileName;
-    d->m_qbaTarget = QFile::encodeName(p_qstrFileName);
-    d->m_qbaTemp = d->m_qbaTarget + ".rbox-new";
-    const QFileInfo qfiTarget(p_qstrFileName);
-    d->m_bFailed = qfiTarget.exists() && (!qfiTarget.isFile() || !qfiTarget.isWritable());
+    d->m_pReplacement = std::make_unique<FileReplacement>(p_qstrFileName);
+    d->m_bFailed = !d->m_pReplacement->IsOpen();
     if (d->m_bFailed)
         return;
-    ::unlink(d->m_qbaTemp.constData());
-    d->m_db = Open(d->m_qbaTemp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // SQLite takes the empty temporary file for a new database.
+    d->m_db = Open(d->m_pReplacement->TemporaryName(), SQLITE_OPEN_READWRITE);
     sqlite3* pDb = d->m_db.get();
     // A fresh file that replaces the old one only when complete needs no
     // journal; synchronous mode still flushes it to disk at commit.
@@ -658,13 +638,11 @@ RboxFile::Writer::Writer(const QString& p_qstrFileName)
 RboxFile::Writer::~Writer()
 {
     d->JoinHelper(false);
-    if (d->m_db) {
-        d->m_tableInsert.reset();
-        d->m_columnInsert.reset();
-        d->m_rowInsert.reset();
-        d->m_db.reset();
-        ::unlink(d->m_qbaTemp.constData());
-    }
+    // SQLite lets go of the temporary file before it is removed.
+    d->m_tableInsert.reset();
+    d->m_columnInsert.reset();
+    d->m_rowInsert.reset();
+    d->m_db.reset();
 }
 
 void RboxFile::Writer::BeginTable(int p_iTable, const QList<RboxColumn>& p_qlColumns)
@@ -739,13 +717,10 @@ bool RboxFile::Writer::Finish()
     d->m_tableInsert.reset();
     d->m_columnInsert.reset();
     d->m_rowInsert.reset();
-    const bool bWritten = Exec(d->m_db.get(), "COMMIT") && sqlite3_close(d->m_db.release()) == SQLITE_OK;
+    const bool bWritten = Exec(d->m_db.get(), "COMMIT") && sqlite3_close(d->m_db.get()) == SQLITE_OK;
+    if (bWritten)
+        d->m_db.release(); // closed
     d->m_db.reset();
-    if (!bWritten || std::rename(d->m_qbaTemp.constData(), d->m_qbaTarget.constData()) != 0) {
-        d->m_bFailed = true;
-        ::unlink(d->m_qbaTemp.constData());
-        return false;
-    }
-    SyncFolder(QFileInfo(d->m_qstrFileName).absolutePath());
-    return true;
+    d->m_bFailed = !bWritten || !d->m_pReplacement->Commit();
+    return !d->m_bFailed;
 }

@@ -2,15 +2,15 @@
 #ifndef ATOMICFILE_P_H
 #define ATOMICFILE_P_H
 
+#include "filereplacement_p.h"
+
 #include <QByteArrayView>
-#include <QSaveFile>
+#include <QFile>
 #include <QString>
 
-// Replaces a file whole or not at all: what is written goes to a temporary
-// file beside it, which takes the file's place on Commit() only when every
-// write was complete. A full disk shortens a write without reporting an
-// error, so every count is checked. Every saver of the library writes through
-// this class.
+// Writes a file whole or not at all (see FileReplacement): it takes the
+// file's place on Commit() only when every write was complete. A full disk
+// shortens a write without reporting an error, so every count is checked.
 class AtomicFile
 {
 public:
@@ -28,7 +28,8 @@ public:
     static bool Replace(const QString& p_qstrFileName, QByteArrayView p_qbavData);
 
 private:
-    QSaveFile m_qsfFile;
+    FileReplacement m_replacement;
+    QFile m_qfFile;
     bool m_bComplete = true;
 };
 

@@ -178,6 +178,37 @@ private Q_SLOTS:
 
         QCOMPARE(QDir(m_dir.path()).entryList({"keep*"}, QDir::Files), QStringList({"keep"}));
     }
+
+    // Two writers of one file taking each other's temporary file: a Finish() true for a file that does not hold
+    // what it wrote, or false for one that does.
+    void twoWriters_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second"); // data sets of the writer made second, which finishes first
+        for (const auto& [iFirst, iSecond] : {std::pair {10, 20000}, {20000, 10}, {10, 20}, {20000, 30000}})
+            QTest::addRow("%d, then %d finishing first", iFirst, iSecond) << iFirst << iSecond;
+    }
+    void twoWriters()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        const QString qstrFile = Path("shared");
+        CrboTableWriter a(qstrFile, 1, {"A"});
+        CrboTableWriter b(qstrFile, 1, {"A"});
+        for (const auto& [pWriter, iRows] : {std::pair {&a, first}, {&b, second}}) {
+            for (int i = 0; i < iRows; ++i)
+                pWriter->AddDataSet({QString("%1 %2").arg(iRows).arg(i)});
+        }
+        for (const auto& [pWriter, iRows] : {std::pair {&b, second}, {&a, first}}) {
+            QVERIFY(pWriter->Finish());
+            int iRead = 0;
+            QVERIFY(rbox(qstrFile).Load(1, {"A"}, [&](int p_iId, const QStringList& p_qslValues) {
+                iRead += p_qslValues[0] == QString("%1 %2").arg(iRows).arg(p_iId);
+            }));
+            QCOMPARE(iRead, iRows);
+        }
+        QCOMPARE(QDir(m_dir.path()).entryList({"shared*"}, QDir::Files), QStringList({"shared"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRbox)

@@ -2,6 +2,9 @@
 #include "CsmSessionManager.h"
 
 #include "atomicfile_p.h"
+#include "filelock_p.h"
+#include "filereplacement_p.h"
+#include "filestamp_p.h"
 
 #include <QFile>
 #include <QHash>
@@ -78,11 +81,15 @@ struct Entry
     qsizetype m_iLine;
     int m_iNameLength;
     int m_iContentLength;
+    // Set since the store last read or wrote its file.
+    bool m_bChanged = false;
 };
 
 struct Key
 {
     QByteArray m_qbaName; // the file's bytes
+    // Added since the store last read or wrote its file.
+    bool m_bAdded = false;
     std::vector<Entry> m_vEntries;
     // Open-addressing table of entry positions + 1 (0: free), built on the
     // first lookup in a long list; each name's first entry only.
@@ -156,6 +163,7 @@ public:
     int FindEntry(Key& p_key, const Name& p_name);
     const Entry* Find(const QString& p_qstrKey, const QString& p_qstrName);
     bool SetBytes(const QString& p_qstrKey, const QString& p_qstrName, QByteArrayView p_qbavContent);
+    void SetBytes(Key& p_key, const QString& p_qstrName, QByteArrayView p_qbavContent);
     void Index(Key& p_key, int p_iEntry);
     void Rebuild(Key& p_key);
     QByteArrayView NameOf(const Entry& p_entry) const;
@@ -166,6 +174,11 @@ public:
     // Drops the bytes of replaced contents.
     void Compact();
     void AddKey(const QByteArray& p_qbaName);
+    // Sets what this store set and adds what it added since it last read or
+    // wrote its file, on top of the other store's content.
+    void ChangesOnto(CsmSessionManagerPrivate& p_other) const;
+    // The store holds what its file holds from now on.
+    void Synchronized(const QString& p_qstrFile, const FileStamp& p_stamp);
 
     QByteArray m_qbaText;
     qsizetype m_iGarbage = 0;
@@ -173,6 +186,10 @@ public:
     // Keys by their names as text; of names that read alike the first.
     QHash<QString, int> m_qhKeys;
     QString m_qstrFileName;
+    // The file that the store last read or wrote (at the end of its links),
+    // and its stamp then.
+    QString m_qstrShared;
+    FileStamp m_stamp;
 };
 
 CsmSessionManager::CsmSessionManager()
@@ -193,8 +210,18 @@ CsmSessionManager& CsmSessionManager::operator=(const CsmSessionManager& p_other
 
 bool CsmSessionManager::Load(QString p_qstrFileName)
 {
+    // Taken before reading: a file replaced meanwhile is read again at the
+    // next save, never missed.
+    const FileStamp stamp = FileStamp::Of(p_qstrFileName);
     QFile qfFile(p_qstrFileName);
-    if (!qfFile.exists() || !qfFile.open(QIODevice::ReadOnly))
+    if (!qfFile.exists()) {
+        // A file that another writer makes meanwhile is not replaced by
+        // this store's first save, but gets its content on top.
+        d->m_qstrShared = FileReplacement::Target(p_qstrFileName);
+        d->m_stamp = stamp;
+        return false;
+    }
+    if (!qfFile.open(QIODevice::ReadOnly))
         return false;
     QByteArray qbaText = qfFile.readAll();
     if (qfFile.error() != QFileDevice::NoError)
@@ -243,6 +270,7 @@ bool CsmSessionManager::Load(QString p_qstrFileName)
 
     loaded.m_qbaText = std::move(qbaText);
     loaded.m_qstrFileName = d->m_qstrFileName;
+    loaded.Synchronized(p_qstrFileName, stamp);
     *d = std::move(loaded);
     return true;
 }
@@ -254,6 +282,21 @@ bool CsmSessionManager::Save()
 
 bool CsmSessionManager::SaveAs(QString p_qstrFileName)
 {
+    FileLock lock(p_qstrFileName);
+    if (!lock.Lock())
+        return false;
+    // Another writer's save since this store read or wrote the file is
+    // kept: its content, with this store's changes on top.
+    if (FileReplacement::Target(p_qstrFileName) == d->m_qstrShared && FileStamp::Of(p_qstrFileName) != d->m_stamp
+        && QFile::exists(p_qstrFileName)) {
+        CsmSessionManager now;
+        if (!now.Load(p_qstrFileName))
+            return false;
+        d->ChangesOnto(*now.d);
+        now.d->m_qstrFileName = d->m_qstrFileName;
+        *d = std::move(*now.d);
+    }
+
     AtomicFile file(p_qstrFileName);
     if (!file.Open(QIODevice::Text))
         return false;
@@ -279,7 +322,10 @@ bool CsmSessionManager::SaveAs(QString p_qstrFileName)
         qbaPiece += '\n';
     }
     flush();
-    return file.Commit();
+    if (!file.Commit())
+        return false;
+    d->Synchronized(p_qstrFileName, FileStamp::Of(p_qstrFileName));
+    return true;
 }
 
 void CsmSessionManager::SetFileName(QString p_qstrFileName)
@@ -296,8 +342,10 @@ bool CsmSessionManager::AddKey(QString p_qstrKey)
 {
     if (p_qstrKey.isEmpty() || !Storable(p_qstrKey, "\n\r"))
         return false;
-    if (!d->FindKey(p_qstrKey))
+    if (!d->FindKey(p_qstrKey)) {
         d->AddKey(p_qstrKey.toUtf8());
+        d->m_vKeys.back().m_bAdded = true;
+    }
     return true;
 }
 
@@ -389,16 +437,23 @@ bool CsmSessionManagerPrivate::SetBytes(const QString& p_qstrKey, const QString&
     Key* pKey = FindKey(p_qstrKey);
     if (!pKey || !Storable(p_qstrName, "\n\r[="))
         return false;
+    SetBytes(*pKey, p_qstrName, p_qbavContent);
+    return true;
+}
+
+void CsmSessionManagerPrivate::SetBytes(Key& p_key, const QString& p_qstrName, QByteArrayView p_qbavContent)
+{
     const Name name(p_qstrName);
-    const int iEntry = FindEntry(*pKey, name);
+    const int iEntry = FindEntry(p_key, name);
     if (iEntry < 0) {
         const QByteArray qbaName = name.Bytes();
-        pKey->m_vEntries.push_back(
-            {AppendLine(qbaName, p_qbavContent), int(qbaName.size()), int(p_qbavContent.size())});
-        Index(*pKey, int(pKey->m_vEntries.size()) - 1);
-        return true;
+        p_key.m_vEntries.push_back(
+            {AppendLine(qbaName, p_qbavContent), int(qbaName.size()), int(p_qbavContent.size()), true});
+        Index(p_key, int(p_key.m_vEntries.size()) - 1);
+        return;
     }
-    Entry& entry = pKey->m_vEntries[size_t(iEntry)];
+    Entry& entry = p_key.m_vEntries[size_t(iEntry)];
+    entry.m_bChanged = true;
     if (p_qbavContent.size() <= entry.m_iContentLength) {
         // Each entry has a line of its own: a content that fits is written over the old one.
         std::copy(p_qbavContent.begin(), p_qbavContent.end(),
@@ -411,7 +466,41 @@ bool CsmSessionManagerPrivate::SetBytes(const QString& p_qstrKey, const QString&
     entry.m_iContentLength = int(p_qbavContent.size());
     if (m_iGarbage > 4096 && m_iGarbage > m_qbaText.size() / 2)
         Compact();
-    return true;
+}
+
+void CsmSessionManagerPrivate::ChangesOnto(CsmSessionManagerPrivate& p_other) const
+{
+    // Keys by their bytes: names that read alike stay apart.
+    QHash<QByteArray, int> qhOther;
+    for (size_t i = 0; i < p_other.m_vKeys.size(); ++i)
+        qhOther.insert(p_other.m_vKeys[i].m_qbaName, int(i));
+    for (const Key& key : m_vKeys) {
+        const auto changed = [](const Entry& p_entry) { return p_entry.m_bChanged; };
+        if (!key.m_bAdded && std::none_of(key.m_vEntries.cbegin(), key.m_vEntries.cend(), changed))
+            continue;
+        if (!qhOther.contains(key.m_qbaName)) {
+            qhOther.insert(key.m_qbaName, int(p_other.m_vKeys.size()));
+            p_other.AddKey(key.m_qbaName);
+        }
+        Key& other = p_other.m_vKeys[size_t(qhOther.value(key.m_qbaName))];
+        other.m_bAdded = other.m_bAdded || key.m_bAdded;
+        // Names set through the store are text, so their bytes are UTF-8.
+        for (const Entry& entry : key.m_vEntries) {
+            if (entry.m_bChanged)
+                p_other.SetBytes(other, QString::fromUtf8(NameOf(entry)), ContentOf(entry));
+        }
+    }
+}
+
+void CsmSessionManagerPrivate::Synchronized(const QString& p_qstrFile, const FileStamp& p_stamp)
+{
+    m_qstrShared = FileReplacement::Target(p_qstrFile);
+    m_stamp = p_stamp;
+    for (Key& key : m_vKeys) {
+        key.m_bAdded = false;
+        for (Entry& entry : key.m_vEntries)
+            entry.m_bChanged = false;
+    }
 }
 
 const Entry* CsmSessionManagerPrivate::Find(const QString& p_qstrKey, const QString& p_qstrName)

@@ -37,21 +37,38 @@ public:
     /// Makes this store hold the same keys, entries and file name as the other.
     CsmSessionManager& operator=(const CsmSessionManager&);
 
-    /// Replaces the whole content by the file's.
+    /// Replaces the whole content by the file's, which becomes the store's
+    /// shared file (see SaveAs()).
     /// \param p_qstrFileName the settings file.
     /// \return false, with the content unchanged, when the file is missing or
-    ///         cannot be read.
+    ///         cannot be read. A missing file still becomes the shared file:
+    ///         one that another program makes meanwhile is merged with, not
+    ///         replaced, by the first save.
     bool Load(QString p_qstrFileName);
     /// SaveAs() the file name set with SetFileName().
     /// \return false, writing nothing, while that name is empty.
     bool Save();
-    /// Replaces the file atomically by the whole store, keys in the order in
-    /// which they were first read or added, each followed by an empty line.
-    /// A key name holding a "]" is written after "][", which reads back as
-    /// the same name.
+    /// Replaces the file atomically by the store, keys in the order in which
+    /// they were first read or added, each followed by an empty line. A key
+    /// name holding a "]" is written after "][", which reads back as the same
+    /// name. The file keeps its permissions (and owner, where the process may
+    /// set it); a symbolic link is written through and stays a link.
+    ///
+    /// Several stores, in one program or in several, can share a file
+    /// without losing each other's changes, as with QSettings: the file the
+    /// store last loaded or saved is its shared file. When another writer has
+    /// replaced or changed the shared file since, saving to it reads it again
+    /// and writes this store's own changes since then (entries set, keys
+    /// added) on top of what it holds now; for the same entry the later save
+    /// wins, and the store holds the merged content afterwards. All of this
+    /// happens under a lock file "<file>.lock" beside the file. Any other
+    /// file gets exactly the store's content. The file written becomes the
+    /// shared file.
     /// \param p_qstrFileName the file to write; it is created or replaced.
     /// \return false, with the old file left whole, when it could not be
-    ///         written (missing folder, no permission, full disk).
+    ///         written (missing folder, no permission, full disk) or another
+    ///         writer kept it locked for more than a few seconds (a lock left
+    ///         by a process that died is taken over).
     bool SaveAs(QString p_qstrFileName);
 
     /// Sets the file name that Save() writes; Load() and SaveAs() leave it alone.

@@ -2,6 +2,8 @@
 #include "CsmSessionManager.h"
 #include "Files.h"
 
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -160,6 +162,83 @@ private Q_SLOTS:
             Files::Wait(pid, true);
             const QByteArray qbaNow = Files::Read(Path("settings.ini"));
             QVERIFY(qbaNow == "[Old]\nkeep=me\n" || qbaNow == Files::Read(Path("reference.ini")));
+        }
+    }
+
+    // The last of two stores saving one file dropping what the other saved; another file not written exactly.
+    void twoStoresOneFile()
+    {
+        const QString qstrFile = Write("[K]\nkept=1\n");
+        CsmSessionManager first, second;
+        QVERIFY(first.Load(qstrFile) && second.Load(qstrFile));
+        for (CsmSessionManager* pStore : {&first, &second})
+            pStore->SetFileName(qstrFile);
+        QVERIFY(first.SetString("K", "a", "first") && first.SetString("K", "both", "first"));
+        QVERIFY(first.AddKey("First") && first.Save());
+        QVERIFY(second.SetString("K", "b", "second") && second.SetString("K", "both", "second") && second.Save());
+        QCOMPARE(Files::Read(qstrFile), QByteArray("[K]\nkept=1\na=first\nboth=second\nb=second\n\n[First]\n\n"));
+        QCOMPARE(second.GetString("K", "a", "-"), QString("first")); // the store holds what it wrote
+        QVERIFY(first.SetInteger("K", "kept", 2) && first.Save());
+        QCOMPARE(Files::Read(qstrFile), QByteArray("[K]\nkept=2\na=first\nboth=second\nb=second\n\n[First]\n\n"));
+
+        CsmSessionManager other;
+        QVERIFY(other.AddKey("Other") && other.SaveAs(Path("other.ini")) && Write("[Changed]\n") == qstrFile);
+        QVERIFY(other.SaveAs(qstrFile));
+        QCOMPARE(Files::Read(qstrFile), QByteArray("[Other]\n\n"));
+    }
+
+    // Processes saving one file at once losing each other's entries; a lock of a dead process, or one held for
+    // ever, hanging the save.
+    void processesSaving()
+    {
+        const QString qstrFile = Path("shared.ini");
+        QFile::remove(qstrFile);
+        std::vector<std::unique_ptr<QProcess>> vChildren;
+        for (int iChild = 0; iChild < 4; ++iChild) {
+            auto& pChild = vChildren.emplace_back(std::make_unique<QProcess>());
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("TORVAS_SETTINGS_CHILD", qstrFile + "|" + QString::number(iChild));
+            pChild->setProcessEnvironment(environment);
+            pChild->start(QCoreApplication::applicationFilePath(), {"savingChild"});
+        }
+        for (auto& pChild : vChildren)
+            QVERIFY(pChild->waitForFinished(60000) && pChild->exitCode() == 0);
+        CsmSessionManager store;
+        QVERIFY(store.Load(qstrFile));
+        int iFound = 0;
+        for (int iChild = 0; iChild < 4; ++iChild) {
+            for (int i = 0; i < 25; ++i)
+                iFound += store.GetInteger(QString("Child %1").arg(iChild), QString("e%1").arg(i), -1) == i;
+        }
+        QCOMPARE(iFound, 100);
+
+        Files::Wait(Files::StartChild([&] { return (new QLockFile(qstrFile + ".lock"))->lock() ? 0 : 1; }));
+        QVERIFY(QFile::exists(qstrFile + ".lock"));
+        QVERIFY(store.SetInteger("Child 0", "e0", 100) && store.SaveAs(qstrFile)); // the dead process's lock
+        QFile qfUnnamed(qstrFile + ".lock"); // left by a process killed while it made it
+        QVERIFY(qfUnnamed.open(QIODevice::WriteOnly)
+                && qfUnnamed.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+        qfUnnamed.close();
+        QVERIFY(store.SaveAs(qstrFile));
+        QLockFile held(qstrFile + ".lock");
+        QVERIFY(held.lock());
+        QVERIFY(store.SetInteger("Child 0", "e0", 200) && !store.SaveAs(qstrFile));
+        held.unlock();
+        QVERIFY(store.Load(qstrFile) && store.GetInteger("Child 0", "e0", -1) == 100);
+    }
+    // One of the processes above: saves an entry of its own 25 times.
+    void savingChild()
+    {
+        const QStringList qslChild = qEnvironmentVariable("TORVAS_SETTINGS_CHILD").split('|');
+        if (qslChild.size() != 2)
+            QSKIP("run by processesSaving");
+        CsmSessionManager store;
+        store.Load(qslChild[0]);
+        store.SetFileName(qslChild[0]);
+        for (int i = 0; i < 25; ++i) {
+            QVERIFY(store.AddKey("Child " + qslChild[1])
+                    && store.SetInteger("Child " + qslChild[1], QString("e%1").arg(i), i));
+            QVERIFY(store.Save());
         }
     }
 };

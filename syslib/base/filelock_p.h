@@ -16,8 +16,11 @@ class FileLock
 public:
     explicit FileLock(const QString& p_qstrFileName);
 
-    // False when the lock could not be had within a few seconds.
+    // False when the lock could not be had within a few seconds, or the
+    // lock file not made (a missing folder, no permission).
     bool Lock();
+    // Whether the lock was not had because another writer keeps it.
+    bool KeptByOther() const { return m_qlfLock.error() == QLockFile::LockFailedError; }
 
 private:
     QString m_qstrLockFile;

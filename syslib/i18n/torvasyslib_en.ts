@@ -355,6 +355,18 @@ Do you want to delete the folder with its contents?</numerusform>
         <translation>There is already a folder named &quot;%1&quot;.
 </translation>
     </message>
+    <message>
+        <source>Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in diesem Fenster zu sehen, bis das Speichern wieder gelingt.
+</source>
+        <translation>The workspace could not be saved. The change shows only in this window until saving succeeds again.
+</translation>
+    </message>
+    <message>
+        <source>Der Eintrag wurde inzwischen in einem anderen Fenster oder Programm gelöscht.
+</source>
+        <translation>The entry has been deleted in another window or program meanwhile.
+</translation>
+    </message>
 </context>
 <context>
     <name>CsfdSimpleFileDialog</name>

@@ -3,6 +3,9 @@
 
 #include "CivIconView.h"
 #include "CwsDirectoryIcon.h"
+#include "filelock_p.h"
+#include "filestamp_p.h"
+#include "workspacerows_p.h"
 
 #include <rbox.h>
 
@@ -10,27 +13,20 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 namespace
 {
-const QString TypeColumn = QStringLiteral("Type/ENUM");
-const QString ParentColumn = QStringLiteral("Parent/STRING");
-const QString NameColumn = QStringLiteral("Name/STRING");
-const QString FunctionalityColumn = QStringLiteral("Functionality/STRING");
-const QString IconFilenameColumn = QStringLiteral("IconFilename/STRING");
-const QString XPosColumn = QStringLiteral("XPos/INT");
-const QString YPosColumn = QStringLiteral("YPos/INT");
-const QString DepthColumn = QStringLiteral("Depth/INT");
-// The columns in the order of the values that reading hands over.
-enum Column { Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth };
-const QStringList Columns = {TypeColumn,         ParentColumn, NameColumn, FunctionalityColumn,
-                             IconFilenameColumn, XPosColumn,   YPosColumn, DepthColumn};
+using Row = WorkspaceRows::Row;
+enum Column { Type = WorkspaceRows::Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth };
 
 const QString RootName = QStringLiteral("root");
 const QString DirectoryType = QStringLiteral("Directory");
+const QString SystemType = QStringLiteral("System");
+const QString UserType = QStringLiteral("User");
 
 // Every call of the engine names table 1.
 constexpr int Table = 1;
@@ -83,11 +79,92 @@ QByteArray Printable(const QString& p_qstrText)
 {
     return p_qstrText.toLocal8Bit();
 }
+
+// Where a node stands: a shown icon where it is now, a hidden one where it
+// was last hidden.
+QPoint Place(const CwsIcon* p_pcwsIcon)
+{
+    if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView())
+        return p_pcwsIcon->GetView()->ItemPos(p_pcwsIcon->GetIcon());
+    return QPoint(p_pcwsIcon->GetX(), p_pcwsIcon->GetY());
 }
+
+// The node's row, in the one form of rows made from a tree.
+Row RowOf(const CwsIcon* p_pcwsIcon)
+{
+    const EIconType eType = p_pcwsIcon->GetType();
+    const CwsDirectoryIcon* pcwsParent = p_pcwsIcon->GetParent();
+    const QPoint qpPlace = Place(p_pcwsIcon);
+    return {eType == IconDirectory    ? DirectoryType
+                : eType == IconSystem ? SystemType
+                                      : UserType,
+            pcwsParent ? pcwsParent->GetName() : RootName,
+            p_pcwsIcon->GetName(),
+            p_pcwsIcon->GetFunctionality(),
+            p_pcwsIcon->GetIconFilename(),
+            Decimal(qpPlace.x()),
+            Decimal(qpPlace.y()),
+            Decimal(p_pcwsIcon->GetDepth())};
+}
+
+// The tree's rows, every folder before its children; with a writer, each
+// is written too, and each up link as an empty data set.
+void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* p_pWriter)
+{
+    QStringList qslValues(WorkspaceRows::ColumnCount);
+    // Folders under way, each with the place of its next child; a tree of
+    // any depth needs no more stack than this.
+    std::vector<std::pair<const QList<CwsIcon*>*, qsizetype>> vFolders {{p_pcwsRoot->GetChildrenList(), 0}};
+    while (!vFolders.empty()) {
+        auto& [pqlChildren, iNext] = vFolders.back();
+        if (iNext == pqlChildren->size()) {
+            vFolders.pop_back();
+            continue;
+        }
+        CwsIcon* pcwsIcon = pqlChildren->at(iNext++);
+        if (pcwsIcon->GetType() == IconUp) {
+            if (p_pWriter)
+                p_pWriter->AddDataSet(QStringList());
+            continue;
+        }
+        const Row& row = p_rows.m_vRows.emplace_back(RowOf(pcwsIcon));
+        if (p_pWriter) {
+            std::copy(row.cbegin(), row.cend(), qslValues.begin());
+            p_pWriter->AddDataSet(qslValues);
+        }
+        if (pcwsIcon->GetType() == IconDirectory)
+            vFolders.emplace_back(static_cast<CwsDirectoryIcon*>(pcwsIcon)->GetChildrenList(), 0);
+    }
+}
+}
+
+class CivcIconViewContainer::Private
+{
+public:
+    // Takes in what another store saved since the store last read or wrote
+    // the file.
+    static void TakeIn(CivcIconViewContainer& p_store);
+    // Makes the tree the one of the rows, keeping every node that stays;
+    // true when anything changed.
+    static bool Apply(CivcIconViewContainer& p_store, const WorkspaceRows& p_rows);
+    // Gives the node the row's fields; true when any changed.
+    static bool Update(CwsIcon* p_pcwsIcon, const Row& p_row);
+
+    // The file as this store last read or wrote it, and its stamp then.
+    WorkspaceRows m_base;
+    FileStamp m_stamp;
+    // What another store saved was taken in since the last Refresh().
+    bool m_bTookIn = false;
+    // Where the rows of the nodes read go while the file is read.
+    WorkspaceRows* m_pReading = nullptr;
+    // A store made to read what another store saved writes nothing.
+    bool m_bReadOnly = false;
+};
 
 CivcIconViewContainer::CivcIconViewContainer(CivIconView* p_pqivView, QString p_qstrDirectory)
     : m_pqivView(p_pqivView)
     , m_qstrDirectory(std::move(p_qstrDirectory))
+    , d(new Private)
 {
     LoadRBOX();
 }
@@ -143,12 +220,16 @@ void CivcIconViewContainer::CreateRoot()
 void CivcIconViewContainer::LoadRBOX()
 {
     CreateRoot();
+    // Taken before reading: a file replaced meanwhile is taken in again.
+    d->m_stamp = FileStamp::Of(GetFileName());
+    d->m_base = WorkspaceRows();
+    d->m_pReading = &d->m_base;
     rbox engine(GetFileName());
     // Siblings follow each other in the file: the folder found for the last
     // parent named is tried first. A folder found stays the one of its name.
     QString qstrLastParent;
     CwsDirectoryIcon* pcwsLastParent = nullptr;
-    const bool bRead = engine.Load(Table, Columns, [&](int, const QStringList& p_qslValues) {
+    const bool bRead = engine.Load(Table, WorkspaceRows::ColumnNames(), [&](int, const QStringList& p_qslValues) {
         if (p_qslValues[Type].isNull())
             return;
         const QString& qstrParent = p_qslValues[Parent];
@@ -164,10 +245,12 @@ void CivcIconViewContainer::LoadRBOX()
         else
             CreateIcon(p_qslValues, pcwsParent);
     });
+    d->m_pReading = nullptr;
     if (!bRead) {
         // Nothing of a file that cannot be read completely is shown, and the
         // file is kept for its owner when it is there.
         Reset();
+        d->m_base = WorkspaceRows();
         const QFileInfo qfiFile(GetFileName());
         m_bUnreadableFile = qfiFile.exists() && !qfiFile.isDir();
     }
@@ -185,8 +268,12 @@ void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues, CwsDirect
     auto* pcwsIcon
         = new CwsIcon(m_pqivView, p_qslValues[Name], p_qslValues[Functionality], p_qslValues[IconFilename], eType,
                       Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), p_pcwsParent);
-    if (!p_pcwsParent->AddChild(pcwsIcon, true))
+    if (!p_pcwsParent->AddChild(pcwsIcon, true)) {
         delete pcwsIcon;
+        return;
+    }
+    if (d->m_pReading)
+        d->m_pReading->m_vRows.push_back(RowOf(pcwsIcon));
 }
 
 void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
@@ -200,6 +287,8 @@ void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, 
     }
     if (!m_qhDirectories.contains(qstrName))
         m_qhDirectories.insert(qstrName, pcwsDirectory);
+    if (d->m_pReading)
+        d->m_pReading->m_vRows.push_back(RowOf(pcwsDirectory));
 }
 
 CwsDirectoryIcon* CivcIconViewContainer::SearchDirectoryIcon(QString p_qstrName)
@@ -223,50 +312,146 @@ bool CivcIconViewContainer::Save()
     return SaveRBOX();
 }
 
-bool CivcIconViewContainer::SaveRBOX()
+bool CivcIconViewContainer::Refresh()
 {
-    if (!m_pcwsRoot)
-        return false;
-    if (m_bUnreadableFile && !SetAsideUnreadableFile())
-        return false;
-    CrboTableWriter writer(GetFileName(), Table, Columns);
-    QStringList qslValues(Columns.size());
-    SaveIteration(&writer, qslValues, m_pcwsRoot->GetChildrenList());
-    if (writer.Finish())
-        return true;
-    std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
-    return false;
+    Private::TakeIn(*this);
+    return std::exchange(d->m_bTookIn, false);
 }
 
-void CivcIconViewContainer::SaveIteration(CrboTableWriter* p_pWriter, QStringList& p_qslValues,
-                                          QList<CwsIcon*>* p_pqlChildren)
+bool CivcIconViewContainer::SaveRBOX()
 {
-    static const QString SystemType = QStringLiteral("System");
-    static const QString UserType = QStringLiteral("User");
-    for (CwsIcon* pcwsIcon : std::as_const(*p_pqlChildren)) {
-        const EIconType eType = pcwsIcon->GetType();
-        if (eType == IconUp) {
-            p_pWriter->AddDataSet(QStringList()); // an up link is an empty data set
-            continue;
-        }
-        // A shown icon is written where it stands now, not where it was last hidden.
-        QPoint qpPos(pcwsIcon->GetX(), pcwsIcon->GetY());
-        if (pcwsIcon->GetIcon() && pcwsIcon->GetView())
-            qpPos = pcwsIcon->GetView()->ItemPos(pcwsIcon->GetIcon());
-        const CwsDirectoryIcon* pcwsParent = pcwsIcon->GetParent();
-        QString* pValues = p_qslValues.data();
-        pValues[Type] = eType == IconDirectory ? DirectoryType : eType == IconSystem ? SystemType : UserType;
-        pValues[Parent] = pcwsParent ? pcwsParent->GetName() : RootName;
-        pValues[Name] = pcwsIcon->GetName();
-        pValues[Functionality] = pcwsIcon->GetFunctionality();
-        pValues[IconFilename] = pcwsIcon->GetIconFilename();
-        pValues[XPos] = Decimal(qpPos.x());
-        pValues[YPos] = Decimal(qpPos.y());
-        pValues[Depth] = Decimal(pcwsIcon->GetDepth());
-        p_pWriter->AddDataSet(p_qslValues);
-        if (eType == IconDirectory)
-            SaveIteration(p_pWriter, p_qslValues, static_cast<CwsDirectoryIcon*>(pcwsIcon)->GetChildrenList());
+    if (!m_pcwsRoot || d->m_bReadOnly)
+        return false;
+    FileLock lock(GetFileName());
+    if (!lock.Lock()) {
+        std::printf(lock.KeptByOther()
+                        ? "The workspace file %s is kept locked by another program; the workspace was not saved\n"
+                        : "Could not write the workspace file %s\n",
+                    Printable(GetFileName()).constData());
+        return false;
     }
+    Private::TakeIn(*this);
+    if (m_bUnreadableFile && !SetAsideUnreadableFile())
+        return false;
+    CrboTableWriter writer(GetFileName(), Table, WorkspaceRows::ColumnNames());
+    WorkspaceRows rows;
+    Walk(m_pcwsRoot, rows, &writer);
+    if (!writer.Finish()) {
+        std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
+        return false;
+    }
+    d->m_base = std::move(rows);
+    d->m_stamp = FileStamp::Of(GetFileName());
+    return true;
+}
+
+void CivcIconViewContainer::Private::TakeIn(CivcIconViewContainer& p_store)
+{
+    Private& d = *p_store.d;
+    const FileStamp now = FileStamp::Of(p_store.GetFileName());
+    if (d.m_bReadOnly || !now.Exists() || now == d.m_stamp)
+        return;
+    // What another store saved, read as a store of its own reads it.
+    CivcIconViewContainer theirs(nullptr, p_store.m_qstrDirectory);
+    theirs.d->m_bReadOnly = true;
+    d.m_stamp = theirs.d->m_stamp;
+    p_store.m_bUnreadableFile = theirs.m_bUnreadableFile;
+    if (p_store.m_bUnreadableFile)
+        return; // kept aside at the next save
+    WorkspaceRows ours;
+    Walk(p_store.m_pcwsRoot, ours, nullptr);
+    const WorkspaceRows merged = WorkspaceRows::Merged(d.m_base, ours, theirs.d->m_base);
+    d.m_base = std::move(theirs.d->m_base);
+    d.m_bTookIn = Apply(p_store, merged) || d.m_bTookIn;
+}
+
+bool CivcIconViewContainer::Private::Apply(CivcIconViewContainer& p_store, const WorkspaceRows& p_rows)
+{
+    CwsDirectoryIcon* pcwsRoot = p_store.m_pcwsRoot;
+    // Every node by its folder's name and its own, taken out of its folder;
+    // each folder keeps only its up link for now.
+    QHash<std::pair<QString, QString>, QList<CwsIcon*>> qhNodes;
+    QHash<CwsDirectoryIcon*, QList<CwsIcon*>> qhBefore;
+    for (std::vector<CwsDirectoryIcon*> vFolders {pcwsRoot}; !vFolders.empty();) {
+        CwsDirectoryIcon* pcwsFolder = vFolders.back();
+        vFolders.pop_back();
+        QList<CwsIcon*>& qlChildren = *pcwsFolder->GetChildrenList();
+        qhBefore.insert(pcwsFolder, qlChildren);
+        for (CwsIcon* pcwsChild : std::as_const(qlChildren)) {
+            if (pcwsChild->GetType() == IconUp)
+                continue;
+            qhNodes[{pcwsFolder->GetName(), pcwsChild->GetName()}].append(pcwsChild);
+            if (pcwsChild->GetType() == IconDirectory)
+                vFolders.push_back(static_cast<CwsDirectoryIcon*>(pcwsChild));
+        }
+        qlChildren.erase(std::remove_if(qlChildren.begin(), qlChildren.end(),
+                                        [](const CwsIcon* p_pcwsChild) { return p_pcwsChild->GetType() != IconUp; }),
+                         qlChildren.end());
+    }
+
+    // The rows' nodes into their folders, in the rows' order: a node that
+    // stays takes its row's fields, the others are made.
+    bool bChanged = false;
+    QHash<QString, CwsDirectoryIcon*> qhFolders {{RootName, pcwsRoot}};
+    for (const Row& row : p_rows.m_vRows) {
+        CwsDirectoryIcon* pcwsParent = qhFolders.value(row[Parent], pcwsRoot);
+        const bool bFolder = row[Type] == DirectoryType;
+        QList<CwsIcon*>& qlSame = qhNodes[{row[Parent], row[Name]}];
+        CwsIcon* pcwsNode = nullptr;
+        if (!qlSame.isEmpty() && (qlSame.first()->GetType() == IconDirectory) == bFolder) {
+            pcwsNode = qlSame.takeFirst();
+            pcwsNode->SetParent(pcwsParent);
+            bChanged = Update(pcwsNode, row) || bChanged;
+        } else if (bFolder) {
+            pcwsNode = new CwsDirectoryIcon(p_store.m_pqivView, row[Name], pcwsParent, Number(row[XPos]),
+                                            Number(row[YPos]), Number(row[Depth]));
+        } else {
+            pcwsNode = new CwsIcon(p_store.m_pqivView, row[Name], row[Functionality], row[IconFilename],
+                                   row[Type] == SystemType ? IconSystem : IconUser, Number(row[XPos]),
+                                   Number(row[YPos]), Number(row[Depth]), pcwsParent);
+        }
+        pcwsParent->GetChildrenList()->append(pcwsNode);
+        if (bFolder && !qhFolders.contains(row[Name]))
+            qhFolders.insert(row[Name], static_cast<CwsDirectoryIcon*>(pcwsNode));
+    }
+
+    // The nodes left go; their children have gone or moved already.
+    for (const QList<CwsIcon*>& qlLeft : std::as_const(qhNodes)) {
+        bChanged = bChanged || !qlLeft.isEmpty();
+        qDeleteAll(qlLeft);
+    }
+    for (auto it = qhBefore.cbegin(); !bChanged && it != qhBefore.cend(); ++it)
+        bChanged = *it.key()->GetChildrenList() != it.value();
+    return bChanged;
+}
+
+bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_row)
+{
+    bool bChanged = false;
+    if (p_pcwsIcon->GetType() != IconDirectory) {
+        const EIconType eType = p_row[Type] == SystemType ? IconSystem : IconUser;
+        bChanged = p_pcwsIcon->m_eType != eType;
+        p_pcwsIcon->m_eType = eType;
+        if (p_pcwsIcon->GetFunctionality() != p_row[Functionality]) {
+            p_pcwsIcon->SetFunctionality(p_row[Functionality]);
+            bChanged = true;
+        }
+        if (p_pcwsIcon->GetIconFilename() != p_row[IconFilename]) {
+            p_pcwsIcon->SetPixmap(p_row[IconFilename]);
+            bChanged = true;
+        }
+    }
+    const int iDepth = Number(p_row[Depth]);
+    const QPoint qpPlace(Number(p_row[XPos]), Number(p_row[YPos]));
+    if (p_pcwsIcon->m_iDepth != iDepth || Place(p_pcwsIcon) != qpPlace) {
+        bChanged = true;
+        p_pcwsIcon->m_iDepth = iDepth;
+        p_pcwsIcon->m_iX = qpPlace.x();
+        p_pcwsIcon->m_iY = qpPlace.y();
+        if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView() && !qpPlace.isNull())
+            p_pcwsIcon->GetView()->MoveItem(p_pcwsIcon->GetIcon(), qpPlace);
+    }
+    return bChanged;
 }
 
 bool CivcIconViewContainer::SetAsideUnreadableFile()

@@ -9,13 +9,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class CboBusinessObject;
 class CivIconView;
 class CwsDirectoryIcon;
 class CwsIcon;
 class QComboBox;
 class QTreeWidget;
-class CrboTableWriter;
 
 /// The workspace store: it owns the workspace tree of one view and keeps it
 /// in a record file of the engine rbox, named by the directory followed by
@@ -26,6 +27,15 @@ class CrboTableWriter;
 /// aside as "icons.damaged-<date>-<time>" at the next save, never
 /// overwritten. Folders are linked by name; diagnostics are English lines on
 /// standard output.
+///
+/// Several stores, in one program or in several, can keep one workspace:
+/// what another one saved since this store read or wrote the file is taken
+/// in before this one writes (and by Refresh()), so that neither loses the
+/// other's changes. A node is known by its folder's name and its own: a
+/// field changed by one of them keeps that change (this store's when both
+/// changed it); a node added by one is kept; a node deleted by one is gone
+/// unless the other changed it or something in it. A save holds the lock
+/// file "icons.lock" beside the file meanwhile.
 class TORVASYSLIB_EXPORT CivcIconViewContainer
 {
 public:
@@ -46,11 +56,21 @@ public:
     CwsDirectoryIcon* GetRoot();
     /// Replaces the tree by an empty root; the next save writes the empty tree.
     void Reset();
-    /// Writes the tree now, atomically, as destruction does; shown icons
-    /// are written where they stand.
+    /// Writes the tree now, atomically, as destruction does, after taking in
+    /// what another store saved since (see Refresh()); shown icons are
+    /// written where they stand. The file keeps its permissions (and owner,
+    /// where the process may set it); a symbolic link stays a link.
     /// \return false when the file was not written (the old file stays whole
-    ///         and a line on standard output says so).
+    ///         and a line on standard output says so), also when another
+    ///         store kept it locked for more than a few seconds.
     bool Save();
+    /// Takes in what another store, in this program or another, saved to the
+    /// record file since this store last read or wrote it, keeping this
+    /// store's own changes. Nodes that go are deleted (their items leave the
+    /// view); shown nodes show what changed, but new nodes are not shown.
+    /// \return whether the tree changed by what was taken in, here or by a
+    ///          Save() since the last call.
+    bool Refresh();
 
     /// Does nothing: the store keeps its nodes in the tree.
     void RemoveObject(CboBusinessObject* p_pcboObject);
@@ -66,13 +86,12 @@ public:
     CboBusinessObject* SearchAfterNumber(QString p_qstrNumber);
 
 private:
+    class Private;
+
     QString GetFileName() const;
     void CreateRoot();
     void LoadRBOX();
     bool SaveRBOX();
-    // Writes the nodes in pre-order, each folder before its children, with
-    // one list of values for them all.
-    void SaveIteration(CrboTableWriter* p_pWriter, QStringList& p_qslValues, QList<CwsIcon*>* p_pqlChildren);
     // A node of the data set's values, in the order the store reads them,
     // in that folder.
     void CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
@@ -88,6 +107,7 @@ private:
     CivIconView* m_pqivView;
     QString m_qstrDirectory;
     bool m_bUnreadableFile = false;
+    std::unique_ptr<Private> d;
 };
 
 #endif

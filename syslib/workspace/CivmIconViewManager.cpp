@@ -7,10 +7,13 @@
 #include "questionbox_p.h"
 #include "workspacenames_p.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileSystemWatcher>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -24,6 +27,31 @@ enum EMenuId { MenuOpen = 0, MenuNewFolder = 1, MenuNewEntry = 2, MenuDelete = 3
 void AddMenuItem(QMenu* p_pqpmMenu, const QString& p_qstrText, int p_iId)
 {
     p_pqpmMenu->addAction(p_qstrText)->setData(p_iId);
+}
+
+// The names of the folders from the root's child down to the folder.
+QStringList FolderPath(const CwsDirectoryIcon* p_pcwsFolder)
+{
+    QStringList qslPath;
+    for (; p_pcwsFolder && p_pcwsFolder->GetParent(); p_pcwsFolder = p_pcwsFolder->GetParent())
+        qslPath.prepend(p_pcwsFolder->GetName());
+    return qslPath;
+}
+
+// The folder at the end of the path, or the last one of it that is there.
+CwsDirectoryIcon* FolderAt(CwsDirectoryIcon* p_pcwsRoot, const QStringList& p_qslPath)
+{
+    CwsDirectoryIcon* pcwsFolder = p_pcwsRoot;
+    for (const QString& qstrName : p_qslPath) {
+        const QList<CwsIcon*>& qlChildren = *pcwsFolder->GetChildrenList();
+        const auto it = std::find_if(qlChildren.cbegin(), qlChildren.cend(), [&](const CwsIcon* p_pcwsChild) {
+            return p_pcwsChild->GetType() == IconDirectory && p_pcwsChild->GetName() == qstrName;
+        });
+        if (it == qlChildren.cend())
+            break;
+        pcwsFolder = static_cast<CwsDirectoryIcon*>(*it);
+    }
+    return pcwsFolder;
 }
 
 // Folders and entries below the folder, up links not counted.
@@ -53,7 +81,8 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     , m_pqpmRightButtonPopup(new QMenu(this))
     , m_pqpmNoSelectionRightButtonPopup(nullptr)
     , m_qstrDirectory(std::move(p_qstrDirectory))
-    , m_pqtSave(new QTimer(this))
+    , m_pqfswWatcher(new QFileSystemWatcher(this))
+    , m_pqtTakeIn(new QTimer(this))
 {
     m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
     AddMenuItem(m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
@@ -80,13 +109,15 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     setGridX(80);
     setGridY(75);
 
-    // Changes are saved as soon as the event that made them is done, all
-    // changes of one event in one save.
-    m_pqtSave->setSingleShot(true);
-    m_pqtSave->setInterval(0);
-    connect(m_pqtSave, &QTimer::timeout, this, [this]() { m_pcivcContainer->Save(); });
+    // A save replaces the file by a new one: the folder is watched too.
+    m_pqtTakeIn->setSingleShot(true);
+    m_pqtTakeIn->setInterval(50);
+    connect(m_pqtTakeIn, &QTimer::timeout, this, &CivmIconViewManager::WatchedFileChanged);
+    connect(m_pqfswWatcher, &QFileSystemWatcher::directoryChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
+    connect(m_pqfswWatcher, &QFileSystemWatcher::fileChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
 
     FillView();
+    WatchedFileChanged();
 }
 
 CivmIconViewManager::~CivmIconViewManager()
@@ -132,6 +163,46 @@ void CivmIconViewManager::ResetView()
 {
     m_pcivcContainer->Reset();
     m_pcwsCurrentDirectory = m_pcivcContainer->GetRoot();
+}
+
+void CivmIconViewManager::TakeInOthers()
+{
+    const QStringList qslShown = FolderPath(m_pcwsCurrentDirectory);
+    const QString qstrCurrent = currentItem() ? currentItem()->text() : QString();
+    if (!m_pcivcContainer->Refresh())
+        return;
+    m_pcwsCurrentDirectory = FolderAt(m_pcivcContainer->GetRoot(), qslShown);
+    ShowDirectory();
+    if (!qstrCurrent.isNull()) {
+        if (QListWidgetItem* pqiviCurrent = findItems(qstrCurrent, Qt::MatchExactly).value(0))
+            setCurrentItem(pqiviCurrent, QItemSelectionModel::NoUpdate);
+    }
+}
+
+bool CivmIconViewManager::Commit()
+{
+    const bool bSaved = m_pcivcContainer->Save();
+    TakeInOthers(); // what the save took in
+    if (!bSaved)
+        ShowError(tr("Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in diesem Fenster zu "
+                     "sehen, bis das Speichern wieder gelingt.\n"));
+    return bSaved;
+}
+
+void CivmIconViewManager::WatchedFileChanged()
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || state() == EditingState
+        || state() == DraggingState) {
+        m_pqtTakeIn->start(250);
+        return;
+    }
+    TakeInOthers();
+    const QString qstrFile = m_qstrDirectory + QLatin1String("/icons");
+    for (const QString& qstrPath : {m_qstrDirectory, qstrFile}) {
+        if (QFileInfo::exists(qstrPath) && !m_pqfswWatcher->files().contains(qstrPath)
+            && !m_pqfswWatcher->directories().contains(qstrPath))
+            m_pqfswWatcher->addPath(qstrPath);
+    }
 }
 
 void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
@@ -180,13 +251,21 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
     case MenuNewEntry:
         RunDialog(true, "DirectoryDialog", nullptr);
         break;
-    case MenuDelete:
+    case MenuDelete: {
         // The clicked node itself: another child may carry the same text.
-        if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon); pcwsIcon && ConfirmDeletion(pcwsIcon)) {
-            m_pcwsCurrentDirectory->RemoveChild(pcwsIcon, false);
-            m_pqtSave->start();
+        // Asked about what it holds now, deleted with what it holds then.
+        QPointer<CwsIcon> qpNode = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
+        TakeInOthers();
+        if (!qpNode || !ConfirmDeletion(qpNode))
+            break;
+        TakeInOthers();
+        if (qpNode) { // not deleted meanwhile
+            qpNode->GetParent()->RemoveChild(qpNode, false);
+            if (!qpNode)
+                Commit();
         }
         break;
+    }
     case MenuRename:
         if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
             if (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)
@@ -210,18 +289,25 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
 
 void CivmIconViewManager::IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QString& p_qstrName)
 {
-    CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqviIcon);
-    if (!pcwsIcon)
+    // Taking in another window's changes may show the folder anew: the item
+    // and its text go then.
+    const QString qstrName = p_qstrName;
+    QPointer<CwsIcon> qpNode = m_pcwsCurrentDirectory->GetWsIcon(p_pqviIcon);
+    if (!qpNode)
         return;
+    TakeInOthers();
+    if (!qpNode)
+        return ShowNodeGone();
     const QString qstrRefusal
-        = WorkspaceNames::Refusal(m_pcwsCurrentDirectory, pcwsIcon, p_qstrName, pcwsIcon->GetType() == IconDirectory);
+        = WorkspaceNames::Refusal(qpNode->GetParent(), qpNode, qstrName, qpNode->GetType() == IconDirectory);
+    if (QListWidgetItem* pqiviItem = qpNode->GetIcon())
+        pqiviItem->setText(qstrRefusal.isEmpty() ? qstrName : qpNode->GetName());
     if (!qstrRefusal.isEmpty()) {
-        p_pqviIcon->setText(pcwsIcon->GetName());
         ShowError(qstrRefusal);
         return;
     }
-    pcwsIcon->SetName(p_qstrName);
-    m_pqtSave->start();
+    qpNode->SetName(qstrName);
+    Commit();
 }
 
 void CivmIconViewManager::RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon)
@@ -230,7 +316,6 @@ void CivmIconViewManager::RunDialog(bool p_bEntryMode, const char* p_szName, Cws
     if (p_pcwsIcon)
         qdDialog.FillDialog(p_pcwsIcon);
     qdDialog.exec();
-    m_pqtSave->start();
 }
 
 bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
@@ -250,12 +335,32 @@ bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
 
 void CivmIconViewManager::dropEvent(QDropEvent* event)
 {
+    QList<std::pair<QPointer<CwsIcon>, QPoint>> qlPlaces;
+    for (CwsIcon* pcwsChild : std::as_const(*m_pcwsCurrentDirectory->GetChildrenList())) {
+        if (pcwsChild->GetIcon())
+            qlPlaces.append({pcwsChild, ItemPos(pcwsChild->GetIcon())});
+    }
     CivIconView::dropEvent(event);
-    if (event->source() == this)
-        m_pqtSave->start();
+    if (event->source() != this)
+        return;
+    // The icons dropped keep their new places on the tree as the file has it now.
+    for (auto& [qpNode, qpPlace] : qlPlaces)
+        qpPlace = qpNode && qpNode->GetIcon() && ItemPos(qpNode->GetIcon()) != qpPlace ? ItemPos(qpNode->GetIcon())
+                                                                                       : QPoint();
+    TakeInOthers();
+    for (const auto& [qpNode, qpPlace] : std::as_const(qlPlaces)) {
+        if (qpNode && qpNode->GetIcon() && !qpPlace.isNull())
+            MoveItem(qpNode->GetIcon(), qpPlace);
+    }
+    Commit();
 }
 
 void CivmIconViewManager::ShowError(const QString& p_qstrText)
 {
     QMessageBox::information(this, tr("Fehler"), p_qstrText);
+}
+
+void CivmIconViewManager::ShowNodeGone()
+{
+    ShowError(tr("Der Eintrag wurde inzwischen in einem anderen Fenster oder Programm gelöscht.\n"));
 }

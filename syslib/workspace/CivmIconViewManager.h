@@ -8,6 +8,7 @@
 class CivcIconViewContainer;
 class CwsDirectoryIcon;
 class CwsIcon;
+class QFileSystemWatcher;
 class QMenu;
 class QTimer;
 
@@ -26,9 +27,13 @@ class QTimer;
 /// that holds entries is deleted only after a question.
 ///
 /// The tree lives in a CivcIconViewContainer on the workspace folder. Every
-/// change made through the widget is saved at once (all changes of one
-/// event in one save), and the tree is saved again when the widget is
-/// destroyed. See the README's "The workspace widget".
+/// change made through the widget is made to the tree as the file holds it
+/// now and saved at once (all changes of one event in one save); a save
+/// that fails is told in a "Fehler" box. The tree is saved again when the
+/// widget is destroyed. Widgets in several windows or programs can show one
+/// workspace: each shows what the others save (the folder shown stays,
+/// unless it went) and none loses another's changes. See the README's "The
+/// workspace widget".
 class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
 {
     Q_OBJECT
@@ -84,18 +89,34 @@ protected Q_SLOTS:
     virtual void IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QString& p_qstrName);
 
 private:
+    friend class CsfdSimpleFileDialogIf; // changes the tree as the manager does
+
     void FillView();
     void RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon);
     void ShowError(const QString& p_qstrText);
+    // Tells that the node a change was for has been deleted meanwhile.
+    void ShowNodeGone();
     // Asks before a folder that holds entries is deleted with them.
     bool ConfirmDeletion(CwsIcon* p_pcwsIcon);
+    // Takes in and shows what another window or program saved to the
+    // workspace; the folder shown stays, unless it went (the nearest one
+    // above it then). Nodes that went are deleted, so that pointers to
+    // nodes are to be guarded across it.
+    void TakeInOthers();
+    // Saves a change made to the tree; a failure is told.
+    bool Commit();
+    // Looks at the workspace's file again after it changed, once nothing
+    // that holds on to the shown nodes (a dialog, a menu, renaming or
+    // dragging) is under way.
+    void WatchedFileChanged();
 
     QMenu* m_pqpmRightButtonPopup;
     QMenu* m_pqpmNoSelectionRightButtonPopup;
     QString m_qstrDirectory;
     CivcIconViewContainer* m_pcivcContainer = nullptr;
     CwsDirectoryIcon* m_pcwsCurrentDirectory = nullptr;
-    QTimer* m_pqtSave;
+    QFileSystemWatcher* m_pqfswWatcher;
+    QTimer* m_pqtTakeIn;
 };
 
 #endif

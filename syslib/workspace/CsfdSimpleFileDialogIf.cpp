@@ -41,6 +41,7 @@ void CsfdSimpleFileDialogIf::SetDirectoryDialog()
 void CsfdSimpleFileDialogIf::FillDialog(CwsIcon* p_pcwsIcon)
 {
     m_pcwsIcon = p_pcwsIcon;
+    m_bEditing = true;
     setWindowTitle(tr("Eigenschaften"));
     m_pqleIconName->setText(p_pcwsIcon->GetName());
     if (m_bEntryMode) {
@@ -61,7 +62,14 @@ void CsfdSimpleFileDialogIf::OKClickedSlot()
         CancelClickedSlot();
         return;
     }
-    CwsDirectoryIcon* pcwsFolder = pcivmManager->GetCurrentDirectory();
+    // On the tree as the file holds it now; the node may have gone.
+    pcivmManager->TakeInOthers();
+    if (m_bEditing && !m_pcwsIcon) {
+        pcivmManager->ShowNodeGone();
+        CancelClickedSlot();
+        return;
+    }
+    CwsDirectoryIcon* pcwsFolder = m_pcwsIcon ? m_pcwsIcon->GetParent() : pcivmManager->GetCurrentDirectory();
 
     QString qstrFunction = m_pqleFunction->text();
     if (!qstrFunction.contains(QLatin1Char('&')))
@@ -96,6 +104,7 @@ void CsfdSimpleFileDialogIf::OKClickedSlot()
         if (QListWidgetItem* pqiviItem = m_pcwsIcon->GetIcon())
             pqiviItem->setText(qstrName);
     }
+    pcivmManager->Commit();
     CancelClickedSlot();
 }
 

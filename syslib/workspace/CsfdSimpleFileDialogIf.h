@@ -5,6 +5,8 @@
 #include "CsfdSimpleFileDialog.h"
 #include "torvasyslib_export.h"
 
+#include <QPointer>
+
 class CwsIcon;
 
 /// The entry dialog of the workspace: it creates a folder (folder mode) or
@@ -13,7 +15,9 @@ class CwsIcon;
 ///
 /// A name that would clash, or an empty one, is refused with a "Fehler" box
 /// and the dialog stays open as typed. A command without "&" gets " &"
-/// appended, so that it runs in the background.
+/// appended, so that it runs in the background. OK makes the change on the
+/// workspace as its file holds it then, and saves it at once; a node that
+/// another window deleted meanwhile is told in a "Fehler" box.
 class TORVASYSLIB_EXPORT CsfdSimpleFileDialogIf : public CsfdSimpleFileDialog
 {
     Q_OBJECT
@@ -47,7 +51,10 @@ private:
     void SetDirectoryDialog();
 
     bool m_bEntryMode;
-    CwsIcon* m_pcwsIcon = nullptr;
+    // The node edited; it may go while the dialog is open (another window
+    // deleted it).
+    QPointer<CwsIcon> m_pcwsIcon;
+    bool m_bEditing = false;
 };
 
 #endif

@@ -87,6 +87,7 @@ public:
 
 private:
     friend class CwsDirectoryIcon;
+    friend class CivcIconViewContainer; // takes in what another store saved
 
     // Hiding in two steps, so that a folder can read the positions of all
     // its shown children before the view re-flows the remaining ones.

@@ -35,6 +35,68 @@ QStringList Describe(CivcIconViewContainer& p_store)
     Describe(p_store.GetRoot(), 0, qslLines);
     return qslLines;
 }
+
+// The tree in one line: each node's name, "=command" and "@x,y" where it has them, a folder's children in [].
+QString Brief(CwsDirectoryIcon* p_pFolder)
+{
+    QStringList qslNodes;
+    for (CwsIcon* pChild : *p_pFolder->GetChildrenList()) {
+        if (pChild->GetType() == IconUp)
+            continue;
+        QString qstrNode = pChild->GetName();
+        if (!pChild->GetFunctionality().isEmpty())
+            qstrNode += "=" + pChild->GetFunctionality();
+        if (pChild->GetX() || pChild->GetY())
+            qstrNode += QString("@%1,%2").arg(pChild->GetX()).arg(pChild->GetY());
+        if (pChild->GetType() == IconDirectory)
+            qstrNode += "[" + Brief(static_cast<CwsDirectoryIcon*>(pChild)) + "]";
+        qslNodes << qstrNode;
+    }
+    return qslNodes.join(' ');
+}
+
+CwsIcon* Find(CwsDirectoryIcon* p_pFolder, const QString& p_qstrName)
+{
+    if (p_pFolder->GetName() == p_qstrName)
+        return p_pFolder;
+    for (CwsIcon* pChild : *p_pFolder->GetChildrenList()) {
+        CwsIcon* pFound = pChild->GetType() == IconDirectory ? Find(static_cast<CwsDirectoryIcon*>(pChild), p_qstrName)
+            : pChild->GetName() == p_qstrName                ? pChild
+                                                             : nullptr;
+        if (pFound)
+            return pFound;
+    }
+    return nullptr;
+}
+
+// Changes the store's tree as "add Folder/Name", "folder Folder/Name", "delete Name", "rename Name New",
+// "command Name Text" or "move Name x,y" says; "none" changes nothing.
+void Change(CivcIconViewContainer& p_store, const QString& p_qstrChange)
+{
+    const QStringList qslWords = p_qstrChange.split(' ');
+    CwsIcon* pNode = Find(p_store.GetRoot(), qslWords.value(1).section('/', -1));
+    CwsDirectoryIcon* pParent = pNode ? pNode->GetParent() : nullptr;
+    if (qslWords[0] == "add" || qslWords[0] == "folder") {
+        auto* pFolder = static_cast<CwsDirectoryIcon*>(Find(p_store.GetRoot(), qslWords[1].section('/', 0, 0)));
+        const QString qstrName = qslWords[1].section('/', 1);
+        pFolder->AddChild(qslWords[0] == "add"
+                              ? new CwsIcon(pFolder->GetView(), qstrName, "", "", IconUser, 0, 0, 9, pFolder)
+                              : new CwsDirectoryIcon(pFolder->GetView(), qstrName, pFolder, 0, 0, 9),
+                          true);
+    } else if (qslWords[0] == "delete") {
+        pParent->RemoveChild(pNode, true);
+    } else if (qslWords[0] == "rename") {
+        pNode->SetName(qslWords[2]);
+    } else if (qslWords[0] == "command") {
+        pNode->SetFunctionality(qslWords[2]);
+    } else if (qslWords[0] == "move") { // an entry in its place again, with its new position
+        const QStringList qslAt = qslWords[2].split(',');
+        auto* pMoved = new CwsIcon(pNode->GetView(), pNode->GetName(), pNode->GetFunctionality(), "", IconUser,
+                                   qslAt[0].toInt(), qslAt[1].toInt(), pNode->GetDepth(), pParent);
+        QList<CwsIcon*>& qlSiblings = *pParent->GetChildrenList();
+        delete std::exchange(qlSiblings[qlSiblings.indexOf(pNode)], pMoved);
+    }
+}
 }
 
 class TestCivcIconViewContainer : public QObject
@@ -95,6 +157,47 @@ private Q_SLOTS:
         QCOMPARE(engine.GetNumberOfDataSets(1), 7); // pre-order, an empty data set for each up link
         QCOMPARE(engine.GetDataSet(1, 1)->GetItemCount(), 0);
         QCOMPARE(engine.GetDataSet(1, 2)->GetItem("Parent/STRING")->GetString(), QString("Büro"));
+    }
+
+    // Two stores of one workspace losing each other's changes, or bringing back what one deleted untouched.
+    void twoStores_data()
+    {
+        QTest::addColumn<QString>("merged"); // the tag: the change saved first | the change of the second store,
+                                             // on a tree that does not show the first one yet
+        for (const char* szRow : {"add root/X|add Büro/Y|Büro[Kunden=k@10,10 Archiv[] Y] Zeta X",
+                                  "move Kunden 100,50|command Kunden neu|Büro[Kunden=neu@100,50 Archiv[]] Zeta",
+                                  "command Kunden alt|command Kunden neu|Büro[Kunden=neu@10,10 Archiv[]] Zeta",
+                                  "delete Kunden|command Kunden neu|Büro[Kunden=neu@10,10 Archiv[]] Zeta",
+                                  "delete Büro|add Archiv/Y|Büro[Archiv[Y]] Zeta",
+                                  "delete Zeta|move Kunden 5,5|Büro[Kunden=k@5,5 Archiv[]]",
+                                  "rename Büro Ablage|none|Ablage[Kunden=k@10,10 Archiv[]] Zeta",
+                                  "folder Archiv/Neu|rename Archiv Alt|Büro[Kunden=k@10,10 Archiv[Neu[]] Alt[]] Zeta",
+                                  "none|delete Kunden|Büro[Archiv[]] Zeta"}) {
+            const QStringList qslRow = QString(szRow).split('|');
+            QTest::newRow(qPrintable(qslRow[0] + "|" + qslRow[1])) << qslRow[2];
+        }
+    }
+    void twoStores()
+    {
+        {
+            CivcIconViewContainer store(&m_view, m_dir.path());
+            CwsDirectoryIcon* pRoot = store.GetRoot();
+            auto* pOffice = new CwsDirectoryIcon(&m_view, "Büro", pRoot, 0, 0, 1);
+            pRoot->AddChild(pOffice, true);
+            pOffice->AddChild(new CwsIcon(&m_view, "Kunden", "k", "", IconUser, 10, 10, 1, pOffice), true);
+            pOffice->AddChild(new CwsDirectoryIcon(&m_view, "Archiv", pOffice, 0, 0, 2), true);
+            pRoot->AddChild(new CwsIcon(&m_view, "Zeta", "", "", IconUser, 0, 0, 2, pRoot), true);
+        }
+        QFETCH(QString, merged);
+        CivcIconViewContainer first(&m_view, m_dir.path()), second(&m_view, m_dir.path());
+        Change(first, QString(QTest::currentDataTag()).section('|', 0, 0));
+        QVERIFY(first.Save());
+        Change(second, QString(QTest::currentDataTag()).section('|', 1, 1));
+        QVERIFY(second.Save());
+        QCOMPARE(Brief(second.GetRoot()), merged);
+        first.Refresh();
+        QCOMPARE(Brief(first.GetRoot()), merged);
+        QCOMPARE(Brief(CivcIconViewContainer(&m_view, m_dir.path()).GetRoot()), merged);
     }
 
     // Unreadable rows that crash the loader or land in the wrong folder without a word.

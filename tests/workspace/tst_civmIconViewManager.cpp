@@ -331,18 +331,53 @@ private Q_SLOTS:
         QCOMPARE(m_pManager->ItemPos(pPlaced->GetIcon()), QPoint(160, 75));
     }
 
-    // A change lost when the host dies before the widget is destroyed.
+    // Two windows on one workspace losing each other's changes, one not showing the other's, or showing a folder
+    // that went.
+    void twoWindows()
+    {
+        auto pOther = std::make_unique<CivmIconViewManager>(nullptr, m_dir.absolutePath());
+        pOther->resize(500, 400);
+        pOther->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pOther.get()));
+        pOther->ShowDirectory();
+        ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "VonA"); });
+        QTRY_COMPARE(UiDriver::ItemTexts(pOther.get()), QStringList({"Programme", "Editor", "Notiz", "VonA"}));
+        std::swap(m_pManager, pOther); // the other window
+        DoubleClick("Programme");
+        ChooseFromMenu("..", "Neuer Eintrag", [&](QWidget* p_pDialog) { Fill(p_pDialog, "VonB", "b"); });
+        ChooseFromMenu("VonB", "Umbenennen"); // still being renamed when it goes
+        auto* pEditor = m_pManager->viewport()->findChild<QLineEdit*>();
+        QTest::keyClicks(pEditor, "Neu");
+        std::swap(m_pManager, pOther);
+        auto pBox = UiDriver::CloseNextMessageBox(Answer::Click, "&Ja");
+        ChooseFromMenu("Programme", "Eintrag löschen");
+        QVERIFY(pBox->m_qstrText.contains("3 Einträge")); // with the other window's entry
+        pBox = UiDriver::CloseNextMessageBox();
+        QTest::keyClick(pEditor, Qt::Key_Return);
+        QTRY_COMPARE(pBox->m_qstrText,
+                     QString("Der Eintrag wurde inzwischen in einem anderen Fenster oder Programm "
+                             "gelöscht.\n"));
+        QCOMPARE(UiDriver::ItemTexts(pOther.get()), QStringList({"Editor", "Notiz", "VonA"}));
+        QCOMPARE(pOther->GetCurrentDirectory()->GetName(), QString("root"));
+        pOther.reset();
+        Open();
+        QCOMPARE(Shown(), QStringList({"Editor", "Notiz", "VonA"}));
+    }
+
+    // A change lost when the host dies before the widget is destroyed, or by a window open meanwhile in another
+    // process.
     void changesSurviveAKilledHost()
     {
-        m_pManager.reset();
         QProcess qpChild;
         qputenv("TORVAS_KILLED_HOST", QFile::encodeName(m_dir.absolutePath()));
         qpChild.start(QCoreApplication::applicationFilePath(), {"killedHost"});
         qunsetenv("TORVAS_KILLED_HOST");
         QVERIFY(qpChild.waitForFinished(60000));
         QCOMPARE(qpChild.exitStatus(), QProcess::CrashExit);
+        QTRY_COMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Gerettet"}));
+        ChooseFromMenu("Notiz", "Eintrag löschen");
         Open();
-        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Gerettet"}));
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Gerettet"}));
     }
     // The host of the test above: makes a change and dies at once.
     void killedHost()

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: BSD-3-Clause
+#include "workspacerows_p.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace
+{
+using Row = WorkspaceRows::Row;
+
+// A node: its folder's name and its own; where a tree holds that pair more
+// than once (folders of one name), the repeats are counted.
+struct NodeKey
+{
+    QString m_qstrParent;
+    QString m_qstrName;
+    int m_iRepeat;
+
+    bool operator==(const NodeKey& p_other) const
+    {
+        return m_iRepeat == p_other.m_iRepeat && m_qstrName == p_other.m_qstrName
+            && m_qstrParent == p_other.m_qstrParent;
+    }
+};
+
+size_t qHash(const NodeKey& p_key, size_t p_iSeed = 0)
+{
+    return qHashMulti(p_iSeed, p_key.m_qstrParent, p_key.m_qstrName, p_key.m_iRepeat);
+}
+
+// The rows of a tree with their keys, found by key.
+struct Indexed
+{
+    explicit Indexed(const WorkspaceRows& p_rows)
+        : m_vRows(p_rows.m_vRows)
+    {
+        m_vKeys.reserve(m_vRows.size());
+        for (const Row& row : m_vRows) {
+            NodeKey key {row[WorkspaceRows::Parent], row[WorkspaceRows::Name], 0};
+            while (m_qhIndex.contains(key))
+                ++key.m_iRepeat;
+            m_qhIndex.insert(key, int(m_vKeys.size()));
+            m_vKeys.push_back(key);
+            // Children name their folder: the first of that name, as the file links them.
+            if (row[WorkspaceRows::Type] == QLatin1String("Directory")
+                && !m_qhFolders.contains(row[WorkspaceRows::Name]))
+                m_qhFolders.insert(row[WorkspaceRows::Name], key);
+        }
+    }
+    const Row* Find(const NodeKey& p_key) const
+    {
+        const auto it = m_qhIndex.constFind(p_key);
+        return it == m_qhIndex.cend() ? nullptr : &m_vRows[size_t(*it)];
+    }
+
+    const std::vector<Row>& m_vRows;
+    std::vector<NodeKey> m_vKeys;
+    QHash<NodeKey, int> m_qhIndex;
+    QHash<QString, NodeKey> m_qhFolders;
+};
+
+bool SamePlace(const Row& p_base, const Row& p_mine)
+{
+    const bool bUnplaced
+        = p_base[WorkspaceRows::XPos] == QLatin1String("0") && p_base[WorkspaceRows::YPos] == QLatin1String("0");
+    return bUnplaced
+        || (p_mine[WorkspaceRows::XPos] == p_base[WorkspaceRows::XPos]
+            && p_mine[WorkspaceRows::YPos] == p_base[WorkspaceRows::YPos]);
+}
+
+constexpr WorkspaceRows::Column Fields[]
+    = {WorkspaceRows::Type, WorkspaceRows::Functionality, WorkspaceRows::IconFilename, WorkspaceRows::Depth};
+
+bool SameNode(const Row& p_base, const Row& p_mine)
+{
+    for (WorkspaceRows::Column eField : Fields) {
+        if (p_mine[eField] != p_base[eField])
+            return false;
+    }
+    return SamePlace(p_base, p_mine);
+}
+
+// The nodes one writer added or changed since the base, and the folders
+// above them.
+QSet<NodeKey> Touched(const Indexed& p_base, const Indexed& p_mine)
+{
+    QSet<NodeKey> qsTouched;
+    for (size_t i = 0; i < p_mine.m_vRows.size(); ++i) {
+        const Row* pBase = p_base.Find(p_mine.m_vKeys[i]);
+        if (pBase && SameNode(*pBase, p_mine.m_vRows[i]))
+            continue;
+        // Up to the root, or to a folder marked before with those above it.
+        for (NodeKey key = p_mine.m_vKeys[i]; !qsTouched.contains(key);) {
+            qsTouched.insert(key);
+            const auto it = p_mine.m_qhFolders.constFind(key.m_qstrParent);
+            if (it == p_mine.m_qhFolders.cend())
+                break;
+            key = *it;
+        }
+    }
+    return qsTouched;
+}
+}
+
+const QStringList& WorkspaceRows::ColumnNames()
+{
+    static const QStringList s_qslNames
+        = {"Type/ENUM",           "Parent/STRING", "Name/STRING", "Functionality/STRING",
+           "IconFilename/STRING", "XPos/INT",      "YPos/INT",    "Depth/INT"};
+    return s_qslNames;
+}
+
+WorkspaceRows WorkspaceRows::Merged(const WorkspaceRows& p_base, const WorkspaceRows& p_ours,
+                                    const WorkspaceRows& p_theirs)
+{
+    const Indexed base(p_base), ours(p_ours), theirs(p_theirs);
+    const QSet<NodeKey> qsOursTouched = Touched(base, ours);
+    const QSet<NodeKey> qsTheirsTouched = Touched(base, theirs);
+
+    // Their nodes that we lack and keep, each to follow the node before it
+    // in their tree (or to come first): so each keeps its place among its
+    // siblings, and every folder comes before its children.
+    QSet<NodeKey> qsKept;
+    for (size_t i = 0; i < ours.m_vRows.size(); ++i) {
+        const NodeKey& key = ours.m_vKeys[i];
+        if (!base.Find(key) || theirs.Find(key) || qsOursTouched.contains(key))
+            qsKept.insert(key);
+    }
+    QHash<NodeKey, QList<size_t>> qhFollowing;
+    QList<size_t> qlFirst;
+    const NodeKey* pLastKept = nullptr;
+    for (size_t i = 0; i < theirs.m_vRows.size(); ++i) {
+        const NodeKey& key = theirs.m_vKeys[i];
+        if (!ours.Find(key) && (!base.Find(key) || qsTheirsTouched.contains(key))) {
+            (pLastKept ? qhFollowing[*pLastKept] : qlFirst).append(i);
+            qsKept.insert(key);
+        }
+        if (qsKept.contains(key))
+            pLastKept = &key;
+    }
+    WorkspaceRows merged;
+    // Rows with those that follow them, and those that follow these; no
+    // recursion, for chains of any length.
+    const auto addTheirs = [&](const QList<size_t>& p_qlRows) {
+        std::vector<std::pair<const QList<size_t>*, qsizetype>> vPending {{&p_qlRows, 0}};
+        while (!vPending.empty()) {
+            auto& [pqlRows, iNext] = vPending.back();
+            if (iNext == pqlRows->size()) {
+                vPending.pop_back();
+                continue;
+            }
+            const size_t iRow = pqlRows->at(iNext++);
+            merged.m_vRows.push_back(theirs.m_vRows[iRow]);
+            const auto it = qhFollowing.constFind(theirs.m_vKeys[iRow]);
+            if (it != qhFollowing.cend())
+                vPending.emplace_back(&*it, 0);
+        }
+    };
+    addTheirs(qlFirst);
+    for (size_t i = 0; i < ours.m_vRows.size(); ++i) {
+        const NodeKey& key = ours.m_vKeys[i];
+        if (!qsKept.contains(key))
+            continue; // deleted by them, untouched by us
+        const Row* pBase = base.Find(key);
+        const Row* pTheirs = theirs.Find(key);
+        Row row = ours.m_vRows[i];
+        if (pBase && pTheirs) {
+            for (Column eField : Fields) {
+                if (row[eField] == (*pBase)[eField])
+                    row[eField] = (*pTheirs)[eField];
+            }
+            if (SamePlace(*pBase, row)) {
+                row[XPos] = (*pTheirs)[XPos];
+                row[YPos] = (*pTheirs)[YPos];
+            }
+        }
+        merged.m_vRows.push_back(std::move(row));
+        if (const auto it = qhFollowing.constFind(key); it != qhFollowing.cend())
+            addTheirs(*it);
+    }
+    return merged;
+}

@@ -2,6 +2,7 @@
 #include "HelpWindow.h"
 
 #include "builtinicons_p.h"
+#include "filelock_p.h"
 #include "pageloop_p.h"
 #include "stringlistfile_p.h"
 
@@ -33,6 +34,14 @@ QString MenuText(const QString& p_qstrText)
 }
 
 constexpr int HistoryLimit = 20;
+
+// A document is known by its location; an entry of unknown location by its text.
+bool SameDocument(const QString& p_qstrText, const QString& p_qstrLocation, const QString& p_qstrOtherText,
+                  const QString& p_qstrOtherLocation)
+{
+    return p_qstrLocation.isEmpty() || p_qstrOtherLocation.isEmpty() ? p_qstrText == p_qstrOtherText
+                                                                     : p_qstrLocation == p_qstrOtherLocation;
+}
 }
 
 HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const char* name)
@@ -68,11 +77,7 @@ HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const ch
     textBrowser->setFocus();
 }
 
-HelpWindow::~HelpWindow()
-{
-    SaveEntries(historyEntries, historyItems, fileDirectory + QLatin1String("/.history"));
-    SaveEntries(bookmarkEntries, bookmarkItems, fileDirectory + QLatin1String("/.bookmarks"));
-}
+HelpWindow::~HelpWindow() = default;
 
 void HelpWindow::BuildMenus()
 {
@@ -99,8 +104,10 @@ void HelpWindow::BuildMenus()
     bookmarkMenu = new QMenu(tr("Lesezeichen"), this);
     bookmarkMenu->addAction(tr("Lesezeichen Hinzufügen"), this, &HelpWindow::addBookmark);
     bookmarkMenu->addSeparator();
-    for (int i = 0; i < bookmarkEntries.size(); ++i)
-        AddEntry(bookmarkMenu, bookmarkItems, bookmarkEntries.at(i), bookmarkLocations.at(i));
+    for (int i = 0; i < bookmarkEntries.size(); ++i) {
+        if (!Bookmarked(bookmarkEntries.at(i), bookmarkLocations.at(i)))
+            AddEntry(bookmarkMenu, bookmarkItems, bookmarkEntries.at(i), bookmarkLocations.at(i));
+    }
     connect(bookmarkMenu, &QMenu::triggered, this,
             [this](QAction* p_pqaEntry) { bookmChosen(p_pqaEntry->data().toInt()); });
 
@@ -180,7 +187,7 @@ void HelpWindow::textChanged()
     } else {
         locationCombo->insertItem(0, pendingEntry, shownSource);
         locationCombo->setCurrentIndex(0);
-        AddEntry(historyMenu, historyItems, pendingEntry, shownSource.toString());
+        Record(false, pendingEntry, shownSource.toString());
     }
     pendingEntry = QString();
 }
@@ -222,7 +229,7 @@ void HelpWindow::pathSelected(const QString& p_qstrPath)
 {
     textBrowser->setSource(QUrl(p_qstrPath));
     if (!historyItems.values().contains(p_qstrPath))
-        AddEntry(historyMenu, historyItems, p_qstrPath, p_qstrPath);
+        Record(false, p_qstrPath, p_qstrPath);
 }
 
 void HelpWindow::histChosen(int p_iId)
@@ -237,7 +244,8 @@ void HelpWindow::bookmChosen(int p_iId)
 
 void HelpWindow::addBookmark()
 {
-    AddEntry(bookmarkMenu, bookmarkItems, windowTitle(), shownSource.toString());
+    if (!Bookmarked(windowTitle(), shownSource.toString()))
+        Record(true, windowTitle(), shownSource.toString());
 }
 
 void HelpWindow::readHistory()
@@ -283,11 +291,37 @@ void HelpWindow::ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId)
         textBrowser->setSource(QUrl(itemLocations.value(p_iId, p_qmItems.value(p_iId))));
 }
 
-void HelpWindow::SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile)
+bool HelpWindow::Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const
 {
-    p_qslEntries = p_qmItems.values();
-    QStringList qslLocations;
-    for (auto it = p_qmItems.cbegin(); it != p_qmItems.cend(); ++it)
-        qslLocations << itemLocations.value(it.key());
-    StringListFile::Write(p_qstrFile, {p_qslEntries, qslLocations});
+    for (auto it = bookmarkItems.cbegin(); it != bookmarkItems.cend(); ++it) {
+        if (SameDocument(it.value(), itemLocations.value(it.key()), p_qstrText, p_qstrLocation))
+            return true;
+    }
+    return false;
+}
+
+void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation)
+{
+    AddEntry(p_bBookmark ? bookmarkMenu : historyMenu, p_bBookmark ? bookmarkItems : historyItems, p_qstrText,
+             p_qstrLocation);
+    // Written on top of what the file holds now: other windows, and other
+    // runs of the program, add to it too.
+    const QString qstrFile = fileDirectory + (p_bBookmark ? QLatin1String("/.bookmarks") : QLatin1String("/.history"));
+    FileLock lock(qstrFile);
+    if (!lock.Lock())
+        return;
+    QStringList& qslEntries = p_bBookmark ? bookmarkEntries : historyEntries;
+    QStringList& qslLocations = p_bBookmark ? bookmarkLocations : historyLocations;
+    ReadEntries(qstrFile, qslEntries, qslLocations);
+    for (qsizetype i = 0; p_bBookmark && i < qslEntries.size(); ++i) {
+        if (SameDocument(qslEntries[i], qslLocations[i], p_qstrText, p_qstrLocation))
+            return;
+    }
+    qslEntries << p_qstrText;
+    qslLocations << p_qstrLocation;
+    if (!p_bBookmark && qslEntries.size() > HistoryLimit) {
+        qslEntries.remove(0, qslEntries.size() - HistoryLimit);
+        qslLocations.remove(0, qslLocations.size() - HistoryLimit);
+    }
+    StringListFile::Write(qstrFile, {qslEntries, qslLocations});
 }

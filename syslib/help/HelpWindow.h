@@ -24,10 +24,12 @@ class QTextBrowser;
 ///
 /// The history and the bookmarks are kept across runs in the files
 /// ".history" and ".bookmarks" of the application's data folder
-/// (QStandardPaths::AppDataLocation): read when the window is made, written
-/// atomically when it is deleted. Their entries show the documents' titles,
-/// keep the order in which they were recorded (the history its 20 newest)
-/// and open the documents they were recorded for. "&Schliessen" and
+/// (QStandardPaths::AppDataLocation): read when the window is made, and
+/// written atomically as soon as an entry is added, on top of what other
+/// windows and programs added meanwhile (under a lock file beside each).
+/// Their entries show the documents' titles, keep the order in which they
+/// were recorded (the history its 20 newest) and open the documents they
+/// were recorded for; a document is bookmarked once. "&Schliessen" and
 /// "&Beenden" only hide the window. See the README's "The help window".
 class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
 {
@@ -42,7 +44,6 @@ public:
     /// \param parent the parent widget.
     /// \param name the object name.
     HelpWindow(QString p_qstrUnused, QString startDocument, QWidget* parent = nullptr, const char* name = nullptr);
-    /// Writes the history and the bookmarks.
     ~HelpWindow() override;
 
 private Q_SLOTS:
@@ -71,7 +72,10 @@ private:
     void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
                   const QString& p_qstrLocation);
     void ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId);
-    void SaveEntries(QStringList& p_qslEntries, const QMap<int, QString>& p_qmItems, const QString& p_qstrFile);
+    // Whether the bookmarks hold an entry for the document.
+    bool Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const;
+    // Adds an entry to the history or the bookmarks and to its file at once.
+    void Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation);
 
     QString fileDirectory;
     QTextBrowser* textBrowser;

@@ -239,6 +239,20 @@ Do you want to save your changes?</translation>
         <source>Editor[*]</source>
         <translation>Editor[*]</translation>
     </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; wurde inzwischen von einem anderen Programm geändert.
+Soll sie trotzdem mit diesem Text überschrieben werden?</source>
+        <translation>The file &quot;%1&quot; has been changed by another program meanwhile.
+Do you want to overwrite it with this text all the same?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
 </context>
 <context>
     <name>CfmFilemanager</name>

@@ -6,10 +6,13 @@
 #include <QComboBox>
 #include <QDataStream>
 #include <QMenuBar>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
+
+#include <csignal>
 
 class TestHelpWindow : public QObject
 {
@@ -89,6 +92,8 @@ private Q_SLOTS:
     }
     void init()
     {
+        if (!qEnvironmentVariableIsEmpty("TORVAS_HELP_CHILD"))
+            return;
         QFile::remove(DataFile(".history"));
         QFile::remove(DataFile(".bookmarks"));
     }
@@ -167,8 +172,40 @@ private Q_SLOTS:
         Choose("History", "notitle.html");
         QCOMPARE(m_pWindow->windowTitle(), QString("notitle.html"));
         m_pWindow.reset();
-        QCOMPARE(Files::Read(DataFile(".history")),
-                 Bytes({qsl25.mid(5) << "notitle.html", QStringList(20, QString()) << "notitle.html"}));
+        QCOMPARE(Files::Read(DataFile(".history")), // the newest 20 are kept
+                 Bytes({qsl25.mid(6) << "notitle.html", QStringList(19, QString()) << "notitle.html"}));
+    }
+
+    // Bookmarks of one window lost by another's, by a host that is killed, or a page bookmarked twice.
+    void sharedBookmarks()
+    {
+        auto pOther = std::make_unique<HelpWindow>("ignored", "b.html");
+        pOther->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pOther.get()));
+        Open("a.html");
+        for (const char* szTitle : {"A", "B", "A"}) { // the helpers drive the window of m_pWindow
+            if (m_pWindow->windowTitle() != szTitle)
+                std::swap(m_pWindow, pOther);
+            Choose("Lesezeichen", "Lesezeichen Hinzufügen");
+        }
+        QCOMPARE(Texts("Lesezeichen").mid(2), QStringList({"A"}));
+        QProcess qpChild;
+        qputenv("TORVAS_HELP_CHILD", "1");
+        qpChild.start(QCoreApplication::applicationFilePath(), {"bookmarkingChild"});
+        qunsetenv("TORVAS_HELP_CHILD");
+        QVERIFY(qpChild.waitForFinished(60000) && qpChild.exitStatus() == QProcess::CrashExit);
+        m_pWindow.reset();
+        pOther.reset();
+        QCOMPARE(Files::Read(DataFile(".bookmarks")), Bytes({{"A", "B", "C"}, {"a.html", "b.html", "c.html"}}));
+    }
+    // The host of the test above: bookmarks its page and dies at once.
+    void bookmarkingChild()
+    {
+        if (qEnvironmentVariableIsEmpty("TORVAS_HELP_CHILD"))
+            QSKIP("run by sharedBookmarks");
+        Open("c.html");
+        Choose("Lesezeichen", "Lesezeichen Hinzufügen");
+        raise(SIGKILL);
     }
 
     // A damaged file that crashes the window, allocates what it announces, or loses the entries before the damage.

@@ -3,6 +3,7 @@
 
 #include "atomicfile_p.h"
 #include "builtinicons_p.h"
+#include "filestamp_p.h"
 #include "glyphiconengine_p.h"
 #include "pageloop_p.h"
 #include "questionbox_p.h"
@@ -45,8 +46,16 @@ const QTextListFormat::Style ListStyles[]
        QTextListFormat::ListDecimal, QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha};
 }
 
+class CbcTextEdit::Private
+{
+public:
+    // The window's file as it was loaded or last saved.
+    FileStamp m_stamp;
+};
+
 CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
     : QMainWindow(parent, f)
+    , d(new Private)
 {
     setObjectName(name);
     CbcTextEdit::SetupFileActions();
@@ -203,6 +212,9 @@ void CbcTextEdit::Load(const QString& p_qstrFileName)
     m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
     m_pqteEditor->setAcceptRichText(true);
     setCentralWidget(m_pqteEditor);
+    // Taken before reading: a file changed meanwhile is not written over unasked.
+    if (p_qstrFileName == m_qstrFilename)
+        d->m_stamp = FileStamp::Of(p_qstrFileName);
     QFile qfFile(p_qstrFileName);
     if (!qfFile.open(QIODevice::ReadOnly))
         return;
@@ -276,7 +288,17 @@ bool CbcTextEdit::SaveToFile()
 {
     if (!m_pqteEditor)
         return false;
+    const FileStamp now = FileStamp::Of(m_qstrFilename);
+    if (now.Exists() && d->m_stamp.Exists() && now != d->m_stamp
+        && AskQuestion(this, tr("Speichern"),
+                       tr("Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
+                          "mit diesem Text überschrieben werden?")
+                           .arg(QDir::toNativeSeparators(m_qstrFilename)),
+                       {tr("&Ja"), tr("&Nein")}, 1, 1)
+            != 0)
+        return false;
     if (AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toLocal8Bit())) {
+        d->m_stamp = FileStamp::Of(m_qstrFilename);
         m_pqteEditor->document()->setModified(false);
         return true;
     }

@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QKeySequence;
 class QMenu;
@@ -20,7 +22,8 @@ class QTextEdit;
 ///
 /// It either loads a file, which "Speichern" writes back atomically, or
 /// takes a text from the host (SetText()) and gives the edited text back
-/// (GetText()). The format bar follows the text at the cursor. Leaving a
+/// (GetText()). A file that another program changed since the window loaded
+/// or saved it is written over only after a question. The format bar follows the text at the cursor. Leaving a
 /// document of its own with unsaved changes asks whether to save them,
 /// drop them or go on editing; the window's title names the document and
 /// marks unsaved changes. See the README's "The editor window".
@@ -119,6 +122,8 @@ private:
     QComboBox* m_pqcbSize = nullptr;
     QString m_qstrFilename;
     QTextEdit* m_pqteEditor = nullptr;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

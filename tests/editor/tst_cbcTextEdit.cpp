@@ -193,6 +193,39 @@ private Q_SLOTS:
         qtdSaved.setHtml(QString::fromUtf8(Files::Read(qstrFile)));
         QCOMPARE(qtdSaved.toPlainText(), row[3]);
     }
+
+    // A file that another program changed since it was loaded written over without a question.
+    void fileChangedElsewhere_data()
+    {
+        QTest::addColumn<QString>("button"); // none: Escape
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("yes") << "&Ja"
+                             << "neu alt";
+        QTest::newRow("no") << "&Nein"
+                            << "anders";
+        QTest::newRow("escape") << ""
+                                << "anders";
+    }
+    void fileChangedElsewhere()
+    {
+        QFETCH(QString, button);
+        const QString qstrFile = m_dir.filePath("shared.html");
+        QVERIFY(Files::Write(qstrFile, "<p>alt</p>"));
+        CbcTextEdit window(qstrFile, nullptr, "editor", {});
+        Show(window);
+        QTest::keyClicks(Editor(window), "neu ");
+        QVERIFY(Files::Write(qstrFile, "<p>anders</p>"));
+        auto pBox = UiDriver::CloseNextMessageBox(button.isEmpty() ? Answer::Escape : Answer::Click, button);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(pBox->m_qstrText,
+                 "Die Datei \"" + qstrFile
+                     + "\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
+                       "mit diesem Text überschrieben werden?");
+        QTextDocument qtdSaved;
+        qtdSaved.setHtml(QString::fromUtf8(Files::Read(qstrFile)));
+        QTEST(qtdSaved.toPlainText(), "saved");
+        QCOMPARE(window.isWindowModified(), button != "&Ja");
+    }
 };
 
 QTEST_MAIN(TestCbcTextEdit)

@@ -36,24 +36,38 @@ QString FileReplacement::Target(const QString& p_qstrFileName)
 FileReplacement::FileReplacement(const QString& p_qstrFileName)
     : m_qbaTarget(QFile::encodeName(Target(p_qstrFileName)))
 {
-    struct stat target;
-    if (::stat(m_qbaTarget.constData(), &target) == 0) {
-        if (!S_ISREG(target.st_mode) || ::access(m_qbaTarget.constData(), W_OK) != 0)
-            return;
-        m_bReplacing = true;
-        m_uMode = target.st_mode & 07777;
-        m_uOwner = target.st_uid;
-        m_uGroup = target.st_gid;
-    }
-    // Private until it takes the place of a file whose permissions it gets
-    // then; a new file gets the usual ones (as the umask allows).
-    const mode_t uCreate = m_bReplacing ? 0600 : 0666;
+    struct stat target
+    {
+    };
+    const bool bReplacing = ::stat(m_qbaTarget.constData(), &target) == 0;
+    if (bReplacing && (!S_ISREG(target.st_mode) || ::access(m_qbaTarget.constData(), W_OK) != 0))
+        return;
+    mode_t uMode = target.st_mode & 07777;
+    const uid_t uOwner = target.st_uid;
+    const gid_t uGroup = target.st_gid;
+    // Private until it has the permissions of the file it is to replace; a
+    // new file gets the usual ones (as the umask allows).
+    const mode_t uCreate = bReplacing ? 0600 : 0666;
     for (int iTry = 0; iTry < 64 && m_iFd < 0; ++iTry) {
         m_qbaTemporary = m_qbaTarget + ".new-"
             + QByteArray::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, '0');
         m_iFd = ::open(m_qbaTemporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, uCreate);
         if (m_iFd < 0 && errno != EEXIST)
             break;
+    }
+    if (m_iFd < 0 || !bReplacing)
+        return;
+    // A group of the process's own can always be kept, another owner only
+    // by a privileged process; the owner changes first, since that clears
+    // the set-ID bits. A file that stays the process's own keeps no set-ID
+    // bits. Set before anything is written, the permissions reach the disk
+    // with the content.
+    if (::fchown(m_iFd, uOwner, uGroup) != 0 && ::fchown(m_iFd, uid_t(-1), uGroup) != 0)
+        uMode &= 0777;
+    if (::fchmod(m_iFd, uMode) != 0) {
+        ::close(m_iFd);
+        ::unlink(m_qbaTemporary.constData());
+        m_iFd = -1;
     }
 }
 
@@ -65,21 +79,10 @@ FileReplacement::~FileReplacement()
     }
 }
 
-bool FileReplacement::Commit()
+bool FileReplacement::Commit(bool p_bOnDisk)
 {
-    if (m_iFd < 0)
-        return false;
-    if (m_bReplacing) {
-        // A group of the process's own can always be kept, another owner
-        // only by a privileged process; the owner changes first, since that
-        // clears the set-ID bits. A file that stays the process's own keeps
-        // no set-ID bits.
-        if (::fchown(m_iFd, m_uOwner, m_uGroup) != 0 && ::fchown(m_iFd, uid_t(-1), m_uGroup) != 0)
-            m_uMode &= 0777;
-        if (::fchmod(m_iFd, m_uMode) != 0)
-            return false;
-    }
-    if (::fsync(m_iFd) != 0 || std::rename(m_qbaTemporary.constData(), m_qbaTarget.constData()) != 0)
+    if (m_iFd < 0 || (!p_bOnDisk && ::fdatasync(m_iFd) != 0)
+        || std::rename(m_qbaTemporary.constData(), m_qbaTarget.constData()) != 0)
         return false;
     ::close(m_iFd);
     m_iFd = -1;

@@ -5,13 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
-#include <sys/types.h>
-
 // Replaces a file whole or not at all. The new content goes into a
 // temporary file of a name of its own beside the file (so that writers of
-// the same file never touch each other's), which takes the file's place on
-// Commit() with the replaced file's permission bits and, where the process
-// may set them, its owner and group. A file reached through symbolic links
+// the same file never touch each other's), with the replaced file's
+// permission bits and, where the process may set them, its owner and group;
+// it takes the file's place on Commit(). A file reached through symbolic links
 // is written at their end, and the links stay. A process killed at any
 // moment leaves the complete old file or the complete new one. Every saver
 // of the record engine and of the library writes through this class.
@@ -33,18 +31,14 @@ public:
     // The temporary file, open for reading and writing.
     int Handle() const { return m_iFd; }
     QByteArray TemporaryName() const { return m_qbaTemporary; }
-    // Flushes the temporary file to disk and renames it over the file.
-    // False when that failed; the file is then untouched.
-    bool Commit();
+    // Flushes the temporary file to disk, unless its writer did, and renames
+    // it over the file. False when that failed; the file is then untouched.
+    bool Commit(bool p_bOnDisk = false);
 
 private:
     QByteArray m_qbaTarget;
     QByteArray m_qbaTemporary;
     int m_iFd = -1;
-    bool m_bReplacing = false;
-    mode_t m_uMode = 0;
-    uid_t m_uOwner = 0;
-    gid_t m_uGroup = 0;
 };
 
 #endif

@@ -721,6 +721,7 @@ bool RboxFile::Writer::Finish()
     if (bWritten)
         d->m_db.release(); // closed
     d->m_db.reset();
-    d->m_bFailed = !bWritten || !d->m_pReplacement->Commit();
+    // SQLite flushed the file at its commit (synchronous mode).
+    d->m_bFailed = !bWritten || !d->m_pReplacement->Commit(true);
     return !d->m_bFailed;
 }

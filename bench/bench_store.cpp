@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <random>
 
@@ -69,6 +71,38 @@ void BM_SaveAfterChange(benchmark::State& state)
     store.GetRoot()->ShowDirectory();
     for (auto _ : state)
         benchmark::DoNotOptimize(store.Save());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The same when another window saved the workspace since this one read or
+// wrote it: the file is read again and the other window's change (a command
+// set) taken in before the whole tree is written with this one's.
+void BM_SaveAfterOtherSaved(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CivIconView view;
+    CivcIconViewContainer store(&view, dir.path());
+    Grow(store.GetRoot(), int(state.range(0)));
+    store.GetRoot()->ShowDirectory();
+    store.Save();
+    CivcIconViewContainer other(nullptr, dir.path());
+    // The last entries of the root, one for each window.
+    const auto entry = [](CivcIconViewContainer& p_store, int p_iFromEnd) {
+        const QList<CwsIcon*>& qlChildren = *p_store.GetRoot()->GetChildrenList();
+        std::vector<CwsIcon*> vEntries;
+        std::copy_if(qlChildren.begin(), qlChildren.end(), std::back_inserter(vEntries),
+                     [](CwsIcon* p) { return p->GetType() == IconUser; });
+        return vEntries[vEntries.size() - 1 - size_t(p_iFromEnd)];
+    };
+    int iChange = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        entry(other, 0)->SetFunctionality(QString::number(++iChange));
+        other.Save();
+        entry(store, 1)->SetFunctionality(QString::number(iChange));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(store.Save());
+    }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -166,6 +200,7 @@ void BM_LoadTree(benchmark::State& state)
 
 BENCHMARK(BM_SaveTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAfterChange)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAfterOtherSaved)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteRead)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,7 @@
 namespace
 {
 using Row = WorkspaceRows::Row;
-enum Column { Type = WorkspaceRows::Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth };
+enum Column { Type = WorkspaceRows::Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth, Columns };
 
 const QString RootName = QStringLiteral("root");
 const QString DirectoryType = QStringLiteral("Directory");
@@ -89,29 +89,25 @@ QPoint Place(const CwsIcon* p_pcwsIcon)
     return QPoint(p_pcwsIcon->GetX(), p_pcwsIcon->GetY());
 }
 
-// The node's row, in the one form of rows made from a tree.
 Row RowOf(const CwsIcon* p_pcwsIcon)
 {
-    const EIconType eType = p_pcwsIcon->GetType();
     const CwsDirectoryIcon* pcwsParent = p_pcwsIcon->GetParent();
     const QPoint qpPlace = Place(p_pcwsIcon);
-    return {eType == IconDirectory    ? DirectoryType
-                : eType == IconSystem ? SystemType
-                                      : UserType,
-            pcwsParent ? pcwsParent->GetName() : RootName,
+    return {pcwsParent ? pcwsParent->GetName() : RootName,
             p_pcwsIcon->GetName(),
             p_pcwsIcon->GetFunctionality(),
             p_pcwsIcon->GetIconFilename(),
-            Decimal(qpPlace.x()),
-            Decimal(qpPlace.y()),
-            Decimal(p_pcwsIcon->GetDepth())};
+            p_pcwsIcon->GetType(),
+            qpPlace.x(),
+            qpPlace.y(),
+            p_pcwsIcon->GetDepth()};
 }
 
 // The tree's rows, every folder before its children; with a writer, each
 // is written too, and each up link as an empty data set.
 void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* p_pWriter)
 {
-    QStringList qslValues(WorkspaceRows::ColumnCount);
+    QStringList qslValues(Columns);
     // Folders under way, each with the place of its next child; a tree of
     // any depth needs no more stack than this.
     std::vector<std::pair<const QList<CwsIcon*>*, qsizetype>> vFolders {{p_pcwsRoot->GetChildrenList(), 0}};
@@ -122,23 +118,32 @@ void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* 
             continue;
         }
         CwsIcon* pcwsIcon = pqlChildren->at(iNext++);
-        if (pcwsIcon->GetType() == IconUp) {
+        const EIconType eType = pcwsIcon->GetType();
+        if (eType == IconUp) {
             if (p_pWriter)
                 p_pWriter->AddDataSet(QStringList());
             continue;
         }
-        const Row& row = p_rows.m_vRows.emplace_back(RowOf(pcwsIcon));
+        const Row& row = p_rows.m_dqRows.emplace_back(RowOf(pcwsIcon));
         if (p_pWriter) {
-            std::copy(row.cbegin(), row.cend(), qslValues.begin());
+            QString* pValues = qslValues.data();
+            pValues[Type] = eType == IconDirectory ? DirectoryType : eType == IconSystem ? SystemType : UserType;
+            pValues[Parent] = row.m_qstrParent;
+            pValues[Name] = row.m_qstrName;
+            pValues[Functionality] = row.m_qstrFunctionality;
+            pValues[IconFilename] = row.m_qstrIconFilename;
+            pValues[XPos] = Decimal(row.m_iX);
+            pValues[YPos] = Decimal(row.m_iY);
+            pValues[Depth] = Decimal(row.m_iDepth);
             p_pWriter->AddDataSet(qslValues);
         }
-        if (pcwsIcon->GetType() == IconDirectory)
+        if (eType == IconDirectory)
             vFolders.emplace_back(static_cast<CwsDirectoryIcon*>(pcwsIcon)->GetChildrenList(), 0);
     }
 }
 }
 
-class CivcIconViewContainer::Private
+class Q_DECL_HIDDEN CivcIconViewContainer::Private
 {
 public:
     // Takes in what another store saved since the store last read or wrote
@@ -273,7 +278,7 @@ void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues, CwsDirect
         return;
     }
     if (d->m_pReading)
-        d->m_pReading->m_vRows.push_back(RowOf(pcwsIcon));
+        d->m_pReading->m_dqRows.push_back(RowOf(pcwsIcon));
 }
 
 void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
@@ -288,7 +293,7 @@ void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, 
     if (!m_qhDirectories.contains(qstrName))
         m_qhDirectories.insert(qstrName, pcwsDirectory);
     if (d->m_pReading)
-        d->m_pReading->m_vRows.push_back(RowOf(pcwsDirectory));
+        d->m_pReading->m_dqRows.push_back(RowOf(pcwsDirectory));
 }
 
 CwsDirectoryIcon* CivcIconViewContainer::SearchDirectoryIcon(QString p_qstrName)
@@ -393,26 +398,25 @@ bool CivcIconViewContainer::Private::Apply(CivcIconViewContainer& p_store, const
     // stays takes its row's fields, the others are made.
     bool bChanged = false;
     QHash<QString, CwsDirectoryIcon*> qhFolders {{RootName, pcwsRoot}};
-    for (const Row& row : p_rows.m_vRows) {
-        CwsDirectoryIcon* pcwsParent = qhFolders.value(row[Parent], pcwsRoot);
-        const bool bFolder = row[Type] == DirectoryType;
-        QList<CwsIcon*>& qlSame = qhNodes[{row[Parent], row[Name]}];
+    for (const Row& row : p_rows.m_dqRows) {
+        CwsDirectoryIcon* pcwsParent = qhFolders.value(row.m_qstrParent, pcwsRoot);
+        const bool bFolder = row.m_iType == IconDirectory;
+        QList<CwsIcon*>& qlSame = qhNodes[{row.m_qstrParent, row.m_qstrName}];
         CwsIcon* pcwsNode = nullptr;
         if (!qlSame.isEmpty() && (qlSame.first()->GetType() == IconDirectory) == bFolder) {
             pcwsNode = qlSame.takeFirst();
             pcwsNode->SetParent(pcwsParent);
             bChanged = Update(pcwsNode, row) || bChanged;
         } else if (bFolder) {
-            pcwsNode = new CwsDirectoryIcon(p_store.m_pqivView, row[Name], pcwsParent, Number(row[XPos]),
-                                            Number(row[YPos]), Number(row[Depth]));
+            pcwsNode = new CwsDirectoryIcon(p_store.m_pqivView, row.m_qstrName, pcwsParent, row.m_iX, row.m_iY,
+                                            row.m_iDepth);
         } else {
-            pcwsNode = new CwsIcon(p_store.m_pqivView, row[Name], row[Functionality], row[IconFilename],
-                                   row[Type] == SystemType ? IconSystem : IconUser, Number(row[XPos]),
-                                   Number(row[YPos]), Number(row[Depth]), pcwsParent);
+            pcwsNode = new CwsIcon(p_store.m_pqivView, row.m_qstrName, row.m_qstrFunctionality, row.m_qstrIconFilename,
+                                   EIconType(row.m_iType), row.m_iX, row.m_iY, row.m_iDepth, pcwsParent);
         }
         pcwsParent->GetChildrenList()->append(pcwsNode);
-        if (bFolder && !qhFolders.contains(row[Name]))
-            qhFolders.insert(row[Name], static_cast<CwsDirectoryIcon*>(pcwsNode));
+        if (bFolder && !qhFolders.contains(row.m_qstrName))
+            qhFolders.insert(row.m_qstrName, static_cast<CwsDirectoryIcon*>(pcwsNode));
     }
 
     // The nodes left go; their children have gone or moved already.
@@ -429,23 +433,21 @@ bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_ro
 {
     bool bChanged = false;
     if (p_pcwsIcon->GetType() != IconDirectory) {
-        const EIconType eType = p_row[Type] == SystemType ? IconSystem : IconUser;
-        bChanged = p_pcwsIcon->m_eType != eType;
-        p_pcwsIcon->m_eType = eType;
-        if (p_pcwsIcon->GetFunctionality() != p_row[Functionality]) {
-            p_pcwsIcon->SetFunctionality(p_row[Functionality]);
+        bChanged = p_pcwsIcon->m_eType != p_row.m_iType;
+        p_pcwsIcon->m_eType = EIconType(p_row.m_iType);
+        if (p_pcwsIcon->GetFunctionality() != p_row.m_qstrFunctionality) {
+            p_pcwsIcon->SetFunctionality(p_row.m_qstrFunctionality);
             bChanged = true;
         }
-        if (p_pcwsIcon->GetIconFilename() != p_row[IconFilename]) {
-            p_pcwsIcon->SetPixmap(p_row[IconFilename]);
+        if (p_pcwsIcon->GetIconFilename() != p_row.m_qstrIconFilename) {
+            p_pcwsIcon->SetPixmap(p_row.m_qstrIconFilename);
             bChanged = true;
         }
     }
-    const int iDepth = Number(p_row[Depth]);
-    const QPoint qpPlace(Number(p_row[XPos]), Number(p_row[YPos]));
-    if (p_pcwsIcon->m_iDepth != iDepth || Place(p_pcwsIcon) != qpPlace) {
+    const QPoint qpPlace(p_row.m_iX, p_row.m_iY);
+    if (p_pcwsIcon->m_iDepth != p_row.m_iDepth || Place(p_pcwsIcon) != qpPlace) {
         bChanged = true;
-        p_pcwsIcon->m_iDepth = iDepth;
+        p_pcwsIcon->m_iDepth = p_row.m_iDepth;
         p_pcwsIcon->m_iX = qpPlace.x();
         p_pcwsIcon->m_iY = qpPlace.y();
         if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView() && !qpPlace.isNull())

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "workspacerows_p.h"
 
+#include "CwsIcon.h"
+
 #include <QHash>
 #include <QSet>
+
+#include <vector>
 
 namespace
 {
@@ -32,19 +36,19 @@ size_t qHash(const NodeKey& p_key, size_t p_iSeed = 0)
 struct Indexed
 {
     explicit Indexed(const WorkspaceRows& p_rows)
-        : m_vRows(p_rows.m_vRows)
+        : m_vRows(p_rows.m_dqRows)
     {
         m_vKeys.reserve(m_vRows.size());
+        m_qhIndex.reserve(qsizetype(m_vRows.size()));
         for (const Row& row : m_vRows) {
-            NodeKey key {row[WorkspaceRows::Parent], row[WorkspaceRows::Name], 0};
+            NodeKey key {row.m_qstrParent, row.m_qstrName, 0};
             while (m_qhIndex.contains(key))
                 ++key.m_iRepeat;
             m_qhIndex.insert(key, int(m_vKeys.size()));
             m_vKeys.push_back(key);
             // Children name their folder: the first of that name, as the file links them.
-            if (row[WorkspaceRows::Type] == QLatin1String("Directory")
-                && !m_qhFolders.contains(row[WorkspaceRows::Name]))
-                m_qhFolders.insert(row[WorkspaceRows::Name], key);
+            if (row.m_iType == IconDirectory && !m_qhFolders.contains(row.m_qstrName))
+                m_qhFolders.insert(row.m_qstrName, key);
         }
     }
     const Row* Find(const NodeKey& p_key) const
@@ -53,7 +57,7 @@ struct Indexed
         return it == m_qhIndex.cend() ? nullptr : &m_vRows[size_t(*it)];
     }
 
-    const std::vector<Row>& m_vRows;
+    const std::deque<Row>& m_vRows;
     std::vector<NodeKey> m_vKeys;
     QHash<NodeKey, int> m_qhIndex;
     QHash<QString, NodeKey> m_qhFolders;
@@ -61,23 +65,14 @@ struct Indexed
 
 bool SamePlace(const Row& p_base, const Row& p_mine)
 {
-    const bool bUnplaced
-        = p_base[WorkspaceRows::XPos] == QLatin1String("0") && p_base[WorkspaceRows::YPos] == QLatin1String("0");
-    return bUnplaced
-        || (p_mine[WorkspaceRows::XPos] == p_base[WorkspaceRows::XPos]
-            && p_mine[WorkspaceRows::YPos] == p_base[WorkspaceRows::YPos]);
+    return (p_base.m_iX == 0 && p_base.m_iY == 0) || (p_mine.m_iX == p_base.m_iX && p_mine.m_iY == p_base.m_iY);
 }
-
-constexpr WorkspaceRows::Column Fields[]
-    = {WorkspaceRows::Type, WorkspaceRows::Functionality, WorkspaceRows::IconFilename, WorkspaceRows::Depth};
 
 bool SameNode(const Row& p_base, const Row& p_mine)
 {
-    for (WorkspaceRows::Column eField : Fields) {
-        if (p_mine[eField] != p_base[eField])
-            return false;
-    }
-    return SamePlace(p_base, p_mine);
+    return p_mine.m_iType == p_base.m_iType && p_mine.m_iDepth == p_base.m_iDepth
+        && p_mine.m_qstrFunctionality == p_base.m_qstrFunctionality
+        && p_mine.m_qstrIconFilename == p_base.m_qstrIconFilename && SamePlace(p_base, p_mine);
 }
 
 // The nodes one writer added or changed since the base, and the folders
@@ -150,7 +145,7 @@ WorkspaceRows WorkspaceRows::Merged(const WorkspaceRows& p_base, const Workspace
                 continue;
             }
             const size_t iRow = pqlRows->at(iNext++);
-            merged.m_vRows.push_back(theirs.m_vRows[iRow]);
+            merged.m_dqRows.push_back(theirs.m_vRows[iRow]);
             const auto it = qhFollowing.constFind(theirs.m_vKeys[iRow]);
             if (it != qhFollowing.cend())
                 vPending.emplace_back(&*it, 0);
@@ -165,16 +160,20 @@ WorkspaceRows WorkspaceRows::Merged(const WorkspaceRows& p_base, const Workspace
         const Row* pTheirs = theirs.Find(key);
         Row row = ours.m_vRows[i];
         if (pBase && pTheirs) {
-            for (Column eField : Fields) {
-                if (row[eField] == (*pBase)[eField])
-                    row[eField] = (*pTheirs)[eField];
-            }
+            const auto keep = [](auto& p_mine, const auto& p_base, const auto& p_theirs) {
+                if (p_mine == p_base)
+                    p_mine = p_theirs;
+            };
+            keep(row.m_iType, pBase->m_iType, pTheirs->m_iType);
+            keep(row.m_qstrFunctionality, pBase->m_qstrFunctionality, pTheirs->m_qstrFunctionality);
+            keep(row.m_qstrIconFilename, pBase->m_qstrIconFilename, pTheirs->m_qstrIconFilename);
+            keep(row.m_iDepth, pBase->m_iDepth, pTheirs->m_iDepth);
             if (SamePlace(*pBase, row)) {
-                row[XPos] = (*pTheirs)[XPos];
-                row[YPos] = (*pTheirs)[YPos];
+                row.m_iX = pTheirs->m_iX;
+                row.m_iY = pTheirs->m_iY;
             }
         }
-        merged.m_vRows.push_back(std::move(row));
+        merged.m_dqRows.push_back(std::move(row));
         if (const auto it = qhFollowing.constFind(key); it != qhFollowing.cend())
             addTheirs(*it);
     }

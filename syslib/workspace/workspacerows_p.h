@@ -5,20 +5,27 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <vector>
+#include <deque>
 
-// The nodes of a workspace tree as the record file holds them: a row of
-// texts a node, every folder before its children; up links have none. Rows
-// made from a tree have one form (positions and depths as plain decimals,
-// the type as "System", "User" or "Directory"), so that equal nodes have
-// equal rows.
+// The nodes of a workspace tree as the record file holds them: a row a
+// node, every folder before its children; up links have none.
 struct WorkspaceRows
 {
-    // The columns, in the order of the values that reading hands over.
-    enum Column { Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth, ColumnCount };
-    using Row = std::array<QString, ColumnCount>;
-    // The record file's names of the columns.
+    struct Row
+    {
+        QString m_qstrParent; // the folder's name, "root" for the root's children
+        QString m_qstrName;
+        QString m_qstrFunctionality;
+        QString m_qstrIconFilename;
+        int m_iType; // an EIconType: program entry, user entry or folder
+        int m_iX;
+        int m_iY;
+        int m_iDepth;
+    };
+
+    // The record file's names of the columns, in the order of the values
+    // that reading hands over.
+    enum Column { Type, Parent, Name, Functionality, IconFilename, XPos, YPos, Depth };
     static const QStringList& ColumnNames();
 
     // The tree that keeps what both writers did since the base, each of
@@ -30,7 +37,8 @@ struct WorkspaceRows
     static WorkspaceRows Merged(const WorkspaceRows& p_base, const WorkspaceRows& p_ours,
                                 const WorkspaceRows& p_theirs);
 
-    std::vector<Row> m_vRows;
+    // A deque: rows stay in place as more come.
+    std::deque<Row> m_dqRows;
 };
 
 #endif

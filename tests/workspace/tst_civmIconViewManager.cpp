@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QFileDialog>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -375,7 +376,13 @@ private Q_SLOTS:
         QVERIFY(qpChild.waitForFinished(60000));
         QCOMPARE(qpChild.exitStatus(), QProcess::CrashExit);
         QTRY_COMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Gerettet"}));
+        QLockFile held(m_dir.absoluteFilePath("icons.lock")); // another program saving for ever
+        QVERIFY(held.lock());
+        auto pBox = UiDriver::CloseNextMessageBox();
         ChooseFromMenu("Notiz", "Eintrag löschen");
+        QCOMPARE(pBox->m_qstrText, QString("Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in "
+                                           "diesem Fenster zu sehen, bis das Speichern wieder gelingt.\n"));
+        held.unlock();
         Open();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Gerettet"}));
     }

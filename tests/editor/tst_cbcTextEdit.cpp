@@ -46,6 +46,13 @@ class TestCbcTextEdit : public QObject
         p_window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&p_window));
     }
+    // The text of the rich-text file.
+    static QString PlainText(const QString& p_qstrFile)
+    {
+        QTextDocument qtdSaved;
+        qtdSaved.setHtml(QString::fromUtf8(Files::Read(p_qstrFile)));
+        return qtdSaved.toPlainText();
+    }
     // What the format bar shows: size, bold, italic.
     static QString Bar(CbcTextEdit& p_window)
     {
@@ -189,9 +196,7 @@ private Q_SLOTS:
         QCOMPARE(pBox->m_qstrText,
                  QString("Das Dokument \"note.html\" wurde geändert.\nSollen die Änderungen gespeichert werden?"));
         QCOMPARE(!window.isVisible(), !row[2].isEmpty());
-        QTextDocument qtdSaved;
-        qtdSaved.setHtml(QString::fromUtf8(Files::Read(qstrFile)));
-        QCOMPARE(qtdSaved.toPlainText(), row[3]);
+        QCOMPARE(PlainText(qstrFile), row[3]);
     }
 
     // A file that another program changed since it was loaded written over without a question.
@@ -199,12 +204,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button"); // none: Escape
         QTest::addColumn<QString>("saved");
-        QTest::newRow("yes") << "&Ja"
-                             << "neu alt";
-        QTest::newRow("no") << "&Nein"
-                            << "anders";
-        QTest::newRow("escape") << ""
-                                << "anders";
+        for (const auto& [szButton, szSaved] : {std::pair {"&Ja", "neu alt"}, {"&Nein", "anders"}, {"", "anders"}})
+            QTest::newRow(szButton) << QString(szButton) << QString(szSaved);
     }
     void fileChangedElsewhere()
     {
@@ -221,9 +222,7 @@ private Q_SLOTS:
                  "Die Datei \"" + qstrFile
                      + "\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
                        "mit diesem Text überschrieben werden?");
-        QTextDocument qtdSaved;
-        qtdSaved.setHtml(QString::fromUtf8(Files::Read(qstrFile)));
-        QTEST(qtdSaved.toPlainText(), "saved");
+        QTEST(PlainText(qstrFile), "saved");
         QCOMPARE(window.isWindowModified(), button != "&Ja");
     }
 };

@@ -380,8 +380,9 @@ private Q_SLOTS:
         QVERIFY(held.lock());
         auto pBox = UiDriver::CloseNextMessageBox();
         ChooseFromMenu("Notiz", "Eintrag löschen");
-        QCOMPARE(pBox->m_qstrText, QString("Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in "
-                                           "diesem Fenster zu sehen, bis das Speichern wieder gelingt.\n"));
+        QCOMPARE(pBox->m_qstrText,
+                 QString("Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in "
+                         "diesem Fenster zu sehen, bis das Speichern wieder gelingt.\n"));
         held.unlock();
         Open();
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Gerettet"}));

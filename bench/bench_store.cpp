@@ -43,18 +43,43 @@ void Grow(CwsDirectoryIcon* p_pRoot, int p_iCount)
     }
 }
 
+// The shapes beside the spread one: every entry in the root, or a chain of
+// folders, each holding the next one and an entry.
+enum class Shape { Spread, Flat, Deep };
+
+void Grow(CwsDirectoryIcon* p_pRoot, int p_iCount, Shape p_eShape)
+{
+    if (p_eShape == Shape::Spread)
+        return Grow(p_pRoot, p_iCount);
+    CwsDirectoryIcon* pFolder = p_pRoot;
+    for (int i = 0; i < p_iCount; ++i) {
+        const QString qstrName = QStringLiteral("Node %1").arg(i);
+        const int iDepth = pFolder->GetChildCount() + 1;
+        CwsIcon* pNode = nullptr;
+        if (p_eShape == Shape::Deep && i % 2 == 0)
+            pNode = new CwsDirectoryIcon(nullptr, qstrName, pFolder, 10, 10, iDepth);
+        else
+            pNode = new CwsIcon(nullptr, qstrName, QStringLiteral("/usr/bin/program --option %1").arg(i),
+                                QStringLiteral("pictures/program.png"), IconUser, i % 800, i % 600, iDepth, pFolder);
+        pFolder->GetChildrenList()->append(pNode); // names that differ, without looking
+        if (pNode->GetType() == IconDirectory)
+            pFolder = static_cast<CwsDirectoryIcon*>(pNode);
+    }
+}
+
 // A store on a fresh folder holding a tree of the given size.
-std::unique_ptr<CivcIconViewContainer> GrownStore(const QTemporaryDir& p_dir, int p_iCount)
+std::unique_ptr<CivcIconViewContainer> GrownStore(const QTemporaryDir& p_dir, int p_iCount,
+                                                  Shape p_eShape = Shape::Spread)
 {
     auto pStore = std::make_unique<CivcIconViewContainer>(nullptr, p_dir.path());
-    Grow(pStore->GetRoot(), p_iCount);
+    Grow(pStore->GetRoot(), p_iCount, p_eShape);
     return pStore;
 }
 
-void BM_SaveTree(benchmark::State& state)
+void BM_SaveTree(benchmark::State& state, Shape p_eShape)
 {
     QTemporaryDir dir;
-    auto pStore = GrownStore(dir, int(state.range(0)));
+    auto pStore = GrownStore(dir, int(state.range(0)), p_eShape);
     for (auto _ : state)
         benchmark::DoNotOptimize(pStore->Save());
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -184,10 +209,10 @@ void BM_SqliteWrite(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_LoadTree(benchmark::State& state)
+void BM_LoadTree(benchmark::State& state, Shape p_eShape)
 {
     QTemporaryDir dir;
-    GrownStore(dir, int(state.range(0)));
+    GrownStore(dir, int(state.range(0)), p_eShape);
     for (auto _ : state) {
         auto pStore = std::make_unique<CivcIconViewContainer>(nullptr, dir.path());
         state.PauseTiming();
@@ -198,9 +223,21 @@ void BM_LoadTree(benchmark::State& state)
 }
 }
 
-BENCHMARK(BM_SaveTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveTree, spread, Shape::Spread)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveTree, flat, Shape::Flat)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveTree, deep, Shape::Deep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAfterChange)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAfterOtherSaved)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteRead)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadTree, spread, Shape::Spread)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadTree, flat, Shape::Flat)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadTree, deep, Shape::Deep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <cstdio>
@@ -154,14 +155,21 @@ public:
     static bool Apply(CivcIconViewContainer& p_store, const WorkspaceRows& p_rows);
     // Gives the node the row's fields; true when any changed.
     static bool Update(CwsIcon* p_pcwsIcon, const Row& p_row);
+    // Takes the node as the folder's last child unless the folder has a
+    // child of its name, as AddChild() does, but with the names of each
+    // folder kept while the file is read: a folder of any size fills in
+    // linear time.
+    bool Adopt(CwsDirectoryIcon* p_pcwsFolder, CwsIcon* p_pcwsIcon);
 
     // The file as this store last read or wrote it, and its stamp then.
     WorkspaceRows m_base;
     FileStamp m_stamp;
     // What another store saved was taken in since the last Refresh().
     bool m_bTookIn = false;
-    // Where the rows of the nodes read go while the file is read.
+    // Where the rows of the nodes read go while the file is read, and the
+    // names of each folder's children.
     WorkspaceRows* m_pReading = nullptr;
+    QHash<CwsDirectoryIcon*, QSet<QString>> m_qhNames;
     // A store made to read what another store saved writes nothing.
     bool m_bReadOnly = false;
 };
@@ -251,6 +259,7 @@ void CivcIconViewContainer::LoadRBOX()
             CreateIcon(p_qslValues, pcwsParent);
     });
     d->m_pReading = nullptr;
+    d->m_qhNames.clear();
     if (!bRead) {
         // Nothing of a file that cannot be read completely is shown, and the
         // file is kept for its owner when it is there.
@@ -273,7 +282,7 @@ void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues, CwsDirect
     auto* pcwsIcon
         = new CwsIcon(m_pqivView, p_qslValues[Name], p_qslValues[Functionality], p_qslValues[IconFilename], eType,
                       Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), p_pcwsParent);
-    if (!p_pcwsParent->AddChild(pcwsIcon, true)) {
+    if (!d->Adopt(p_pcwsParent, pcwsIcon)) {
         delete pcwsIcon;
         return;
     }
@@ -286,7 +295,7 @@ void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, 
     const QString& qstrName = p_qslValues[Name];
     auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, p_pcwsParent, Number(p_qslValues[XPos]),
                                                Number(p_qslValues[YPos]), Number(p_qslValues[Depth]));
-    if (!p_pcwsParent->AddChild(pcwsDirectory, true)) {
+    if (!d->Adopt(p_pcwsParent, pcwsDirectory)) {
         delete pcwsDirectory;
         return;
     }
@@ -454,6 +463,28 @@ bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_ro
             p_pcwsIcon->GetView()->MoveItem(p_pcwsIcon->GetIcon(), qpPlace);
     }
     return bChanged;
+}
+
+bool CivcIconViewContainer::Private::Adopt(CwsDirectoryIcon* p_pcwsFolder, CwsIcon* p_pcwsIcon)
+{
+    // Most folders are small: their children are looked through, as
+    // AddChild() does; a large one gets a set of its names.
+    constexpr qsizetype SmallFolder = 32;
+    QList<CwsIcon*>& qlChildren = *p_pcwsFolder->GetChildrenList();
+    if (qlChildren.size() < SmallFolder)
+        return p_pcwsFolder->AddChild(p_pcwsIcon, true);
+    auto it = m_qhNames.find(p_pcwsFolder);
+    if (it == m_qhNames.end()) {
+        it = m_qhNames.insert(p_pcwsFolder, {});
+        for (const CwsIcon* pcwsChild : std::as_const(qlChildren))
+            it->insert(pcwsChild->GetName());
+    }
+    const qsizetype iNames = it->size();
+    it->insert(p_pcwsIcon->GetName());
+    if (it->size() == iNames)
+        return false;
+    qlChildren.append(p_pcwsIcon);
+    return true;
 }
 
 bool CivcIconViewContainer::SetAsideUnreadableFile()

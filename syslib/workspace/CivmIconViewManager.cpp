@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -54,15 +55,19 @@ CwsDirectoryIcon* FolderAt(CwsDirectoryIcon* p_pcwsRoot, const QStringList& p_qs
     return pcwsFolder;
 }
 
-// Folders and entries below the folder, up links not counted.
+// Folders and entries below the folder, up links not counted; trees of any
+// depth are counted without recursion.
 int CountEntries(CwsDirectoryIcon* p_pcwsFolder)
 {
     int iCount = 0;
-    for (CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
-        if (pcwsChild->GetType() == IconDirectory)
-            iCount += 1 + CountEntries(static_cast<CwsDirectoryIcon*>(pcwsChild));
-        else if (pcwsChild->GetType() != IconUp)
-            ++iCount;
+    for (std::vector<CwsDirectoryIcon*> vFolders {p_pcwsFolder}; !vFolders.empty();) {
+        CwsDirectoryIcon* pcwsFolder = vFolders.back();
+        vFolders.pop_back();
+        for (CwsIcon* pcwsChild : std::as_const(*pcwsFolder->GetChildrenList())) {
+            if (pcwsChild->GetType() == IconDirectory)
+                vFolders.push_back(static_cast<CwsDirectoryIcon*>(pcwsChild));
+            iCount += pcwsChild->GetType() != IconUp;
+        }
     }
     return iCount;
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <utility>
 
 CwsDirectoryIcon::CwsDirectoryIcon(CivIconView* p_pqivView, QString p_qstrName, CwsDirectoryIcon* p_pcwsParent,
                                    int p_iX, int p_iY, int p_iDepth)
@@ -24,7 +25,16 @@ CwsDirectoryIcon::CwsDirectoryIcon(CivIconView* p_pqivView, QString p_qstrName, 
 CwsDirectoryIcon::~CwsDirectoryIcon()
 {
     DeleteItem();
-    qDeleteAll(*m_pqlChildren);
+    // The whole subtree without recursion, so that no depth can exhaust the
+    // stack: a folder below gives its children to this list before it goes,
+    // and so goes empty.
+    QList<CwsIcon*> qlNodes = std::exchange(*m_pqlChildren, {});
+    while (!qlNodes.isEmpty()) {
+        CwsIcon* pcwsNode = qlNodes.takeLast();
+        if (auto* pcwsFolder = dynamic_cast<CwsDirectoryIcon*>(pcwsNode))
+            qlNodes += std::exchange(*pcwsFolder->m_pqlChildren, {});
+        delete pcwsNode;
+    }
     delete m_pqlChildren;
 }
 

@@ -5,17 +5,24 @@
 
 #include <QCoreApplication>
 
+#include <vector>
+
 namespace
 {
+// Whether a folder below the folder, but the one excepted, has the name;
+// trees of any depth are searched without recursion.
 bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, const QString& p_qstrName)
 {
-    for (CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
-        if (pcwsChild->GetType() != IconDirectory)
-            continue;
-        auto* pcwsSubfolder = static_cast<CwsDirectoryIcon*>(pcwsChild);
-        if ((pcwsSubfolder != p_pcwsExcept && pcwsSubfolder->GetName() == p_qstrName)
-            || FolderNamed(pcwsSubfolder, p_pcwsExcept, p_qstrName))
-            return true;
+    for (std::vector<CwsDirectoryIcon*> vFolders {p_pcwsFolder}; !vFolders.empty();) {
+        CwsDirectoryIcon* pcwsFolder = vFolders.back();
+        vFolders.pop_back();
+        for (CwsIcon* pcwsChild : std::as_const(*pcwsFolder->GetChildrenList())) {
+            if (pcwsChild->GetType() != IconDirectory)
+                continue;
+            if (pcwsChild != p_pcwsExcept && pcwsChild->GetName() == p_qstrName)
+                return true;
+            vFolders.push_back(static_cast<CwsDirectoryIcon*>(pcwsChild));
+        }
     }
     return false;
 }

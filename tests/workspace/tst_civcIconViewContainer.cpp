@@ -200,6 +200,47 @@ private Q_SLOTS:
         QCOMPARE(Brief(CivcIconViewContainer(&m_view, m_dir.path()).GetRoot()), merged);
     }
 
+    // A tree of great depth crashing the store by recursion, one of great width or depth losing nodes.
+    void deepAndWideTrees_data()
+    {
+        QTest::addColumn<bool>("deep"); // else every node in the root
+        QTest::newRow("200,000 folders deep") << true;
+        QTest::newRow("20,000 entries in one folder") << false;
+    }
+    void deepAndWideTrees()
+    {
+        QFETCH(bool, deep);
+        const int iNodes = deep ? 200000 : 20000;
+        {
+            CrboTableWriter writer(Icons(), 1,
+                                   {"Type/ENUM", "Parent/STRING", "Name/STRING", "XPos/INT", "YPos/INT", "Depth/INT"});
+            for (int i = 0; i < iNodes; ++i)
+                writer.AddDataSet({deep ? "Directory" : "User", deep && i > 0 ? QString("N%1").arg(i - 1) : "root",
+                                   QString("N%1").arg(i), "0", "0", "1"});
+            QVERIFY(writer.Finish());
+        }
+        const auto count = [](CivcIconViewContainer& p_store) {
+            int iCount = 0;
+            for (std::vector<CwsDirectoryIcon*> vFolders {p_store.GetRoot()}; !vFolders.empty();) {
+                CwsDirectoryIcon* pFolder = vFolders.back();
+                vFolders.pop_back();
+                for (CwsIcon* pChild : *pFolder->GetChildrenList()) {
+                    iCount += pChild->GetType() != IconUp;
+                    if (pChild->GetType() == IconDirectory)
+                        vFolders.push_back(static_cast<CwsDirectoryIcon*>(pChild));
+                }
+            }
+            return iCount;
+        };
+        {
+            CivcIconViewContainer store(&m_view, m_dir.path());
+            QCOMPARE(count(store), iNodes);
+            QVERIFY(store.Save());
+        }
+        CivcIconViewContainer reloaded(&m_view, m_dir.path());
+        QCOMPARE(count(reloaded), iNodes);
+    }
+
     // Unreadable rows that crash the loader or land in the wrong folder without a word.
     void loaderRules()
     {

@@ -41,31 +41,46 @@ bool rbox::Load(int p_iTable, const QStringList& p_qslColumns,
     QList<int> qlFirst;
     bool bAsStored = false; // the table's columns asked in their order
     QStringList qslValues;
-    return RboxFile::Read(d->m_qstrFileName, tables, [&](int p_iRead, int p_iId, QList<QString>& p_qlValues) {
-        if (p_iRead != p_iTable)
-            return;
-        if (qlPositions.size() != p_qslColumns.size()) {
-            bAsStored = p_qslColumns.size() == p_qlValues.size();
-            for (const QString& qstrColumn : p_qslColumns) {
-                qlPositions << tables[p_iTable].ColumnOf(qstrColumn);
-                qlFirst << int(qlPositions.indexOf(qlPositions.last()));
-                bAsStored = bAsStored && qlPositions.last() == qlPositions.size() - 1;
-            }
-            qslValues.resize(p_qslColumns.size());
-        }
-        if (bAsStored)
-            return p_fnDataSet(p_iId, p_qlValues);
-        QString* pValues = qslValues.data();
-        for (int i = 0; i < qlPositions.size(); ++i) {
-            if (qlPositions[i] < 0)
-                pValues[i] = QString();
-            else if (qlFirst[i] < i)
-                pValues[i] = pValues[qlFirst[i]];
-            else
-                pValues[i] = std::move(p_qlValues[qlPositions[i]]);
-        }
-        p_fnDataSet(p_iId, qslValues);
-    });
+    const bool bRead
+        = RboxFile::Read(d->m_qstrFileName, tables, [&](int p_iRead, int p_iId, QList<QString>& p_qlValues) {
+              if (p_iRead != p_iTable)
+                  return;
+              if (qlPositions.size() != p_qslColumns.size()) {
+                  bAsStored = p_qslColumns.size() == p_qlValues.size();
+                  for (const QString& qstrColumn : p_qslColumns) {
+                      qlPositions << tables[p_iTable].ColumnOf(qstrColumn);
+                      qlFirst << int(qlPositions.indexOf(qlPositions.last()));
+                      bAsStored = bAsStored && qlPositions.last() == qlPositions.size() - 1;
+                  }
+                  qslValues.resize(p_qslColumns.size());
+              }
+              if (bAsStored)
+                  return p_fnDataSet(p_iId, p_qlValues);
+              QString* pValues = qslValues.data();
+              for (int i = 0; i < qlPositions.size(); ++i) {
+                  if (qlPositions[i] < 0)
+                      pValues[i] = QString();
+                  else if (qlFirst[i] < i)
+                      pValues[i] = pValues[qlFirst[i]];
+                  else
+                      pValues[i] = std::move(p_qlValues[qlPositions[i]]);
+              }
+              p_fnDataSet(p_iId, qslValues);
+          });
+    if (bRead)
+        d->m_tables = std::move(tables);
+    return bRead;
+}
+
+QStringList rbox::GetColumns(int p_iTable) const
+{
+    QStringList qslColumns;
+    const auto it = d->m_tables.find(p_iTable);
+    if (it != d->m_tables.end()) {
+        for (const RboxColumn& column : it->second.m_qlColumns)
+            qslColumns << column.m_qstrName;
+    }
+    return qslColumns;
 }
 
 int rbox::GetNumberOfDataSets(int p_iTable) const

@@ -62,13 +62,17 @@ public:
     /// a null string where the data set has no value or the table no such
     /// column. The function is called on the calling thread (SQLite may read
     /// a large table ahead on a second one, which ends before this returns).
-    /// Afterwards the engine holds nothing, as after a failed Load().
+    /// Afterwards the engine holds the tables' columns (GetColumns()) but no
+    /// data sets; after a failure, nothing.
     /// \return false for every file that Load() refuses; the function may
     ///         then have seen the data sets read before the fault was found.
     bool Load(int p_iTable, const QStringList& p_qslColumns,
               const std::function<void(int, const QStringList&)>& p_fnDataSet);
     /// The number of data sets in the table; 0 for a table that does not exist.
     int GetNumberOfDataSets(int p_iTable) const;
+    /// The table's declared columns in their order; empty for a table that
+    /// does not exist.
+    QStringList GetColumns(int p_iTable) const;
     /// The data set of that table at that index (creation order), or null.
     /// Owned by the engine.
     CrboDataSet* GetDataSet(int p_iTable, int p_iIndex) const;

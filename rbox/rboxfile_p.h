@@ -42,7 +42,8 @@ struct RboxTable
 
 using RboxTables = std::map<int, RboxTable>;
 
-// The engine's file format, an SQLite database:
+// The engine's file format, an SQLite database of these real tables and
+// nothing else (but the indexes SQLite makes for their keys):
 //   PRAGMA application_id  0x52424F58 ("RBOX")
 //   PRAGMA user_version    1, the schema version
 //   rbox_tables(tbl, datasets)               each table and its number of data sets
@@ -51,10 +52,18 @@ using RboxTables = std::map<int, RboxTable>;
 //                                            creation order; column cN holds
 //                                            the value of declared column N,
 //                                            NULL where the data set has none
+//   rbox_checksums(tbl, checksum)            each table's TableChecksum; files
+//                                            of earlier versions have none
 namespace RboxFile
 {
 constexpr int ApplicationId = 0x52424F58;
 constexpr int SchemaVersion = 1;
+
+// The name of a table's data table, quoted for SQL.
+inline QByteArray DataTable(int p_iTable)
+{
+    return "\"rbox_data_" + QByteArray::number(p_iTable) + '"';
+}
 
 // Reads the whole file; false (and no tables) unless it is a complete file
 // of this schema version.

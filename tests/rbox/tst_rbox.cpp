@@ -67,6 +67,9 @@ private Q_SLOTS:
         QVERIFY(WriteSample(Path("sample")));
         QCOMPARE(Describe(Path("sample")),
                  QString("0:-|Äpfel 😀 0|0|-\n1:-|-|-|-\n2:|Äpfel 😀 2|20|-\n3:-|Äpfel 😀 3|30|-"));
+        Sql(Path("sample"), "DROP TABLE rbox_checksums"); // as files of earlier versions are
+        QCOMPARE(Describe(Path("sample")),
+                 QString("0:-|Äpfel 😀 0|0|-\n1:-|-|-|-\n2:|Äpfel 😀 2|20|-\n3:-|Äpfel 😀 3|30|-"));
         rbox engine(Path("sample"));
         QVERIFY(engine.Load());
         QCOMPARE(engine.GetDataSet(7, 0)->GetItem("Other")->GetString(), QString::fromUtf8("zero\0byte", 9));
@@ -113,9 +116,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind"); // SQL is run on a sample
         for (const char* szKind :
-             {"missing", "folder", "empty", "text", "write-ahead log header", "truncated", "damaged",
-              "DROP TABLE rbox_tables", "PRAGMA user_version = 2", "UPDATE rbox_data_1 SET id = id + 10 WHERE id = 3",
-              "DELETE FROM rbox_data_1 WHERE id = 2"})
+             {"missing",
+              "folder",
+              "empty",
+              "text",
+              "write-ahead log header",
+              "truncated",
+              "damaged",
+              "last bytes cut",
+              "value byte changed",
+              "DROP TABLE rbox_tables",
+              "PRAGMA user_version = 2",
+              "UPDATE rbox_data_1 SET id = id + 10 WHERE id = 3",
+              "DELETE FROM rbox_data_1 WHERE id = 2",
+              "UPDATE rbox_data_1 SET c2 = '2' WHERE id = 0",
+              "UPDATE rbox_columns SET name = 'x' WHERE position = 3",
+              "UPDATE rbox_tables SET tbl = 4294967297 WHERE tbl = 7",
+              "DELETE FROM rbox_checksums WHERE tbl = 7",
+              "DROP TABLE rbox_data_1; CREATE VIEW rbox_data_1 AS WITH RECURSIVE r(id) AS (SELECT 0 UNION ALL SELECT "
+              "id + 1 FROM r) SELECT id, 'a' AS c1, 'b' AS c2, 'c' AS c3 FROM r",
+              "CREATE TABLE other (x)",
+              "CREATE TRIGGER t AFTER INSERT ON rbox_tables BEGIN SELECT 1; END",
+              "ALTER TABLE rbox_data_7 ADD COLUMN c2 TEXT"})
             QTest::newRow(szKind) << QString(szKind);
     }
     void unreadableFiles()
@@ -127,19 +149,23 @@ private Q_SLOTS:
             = {{"empty", ""},
                {"text", "[Main]\nName=Value\n"},
                {"write-ahead log header", QByteArray::fromBase64("U1FMaXRlIGZvcm1hdCAzAAIAAQI=")}};
-        const bool bDamaged = kind == "truncated" || kind == "damaged";
+        const bool bDamaged = kind == "truncated" || kind == "damaged" || kind.contains("byte");
         if (kind == "folder")
             QVERIFY(QDir().mkpath(qstrFile));
         else if (qmBytes.contains(kind))
             QVERIFY(Files::Write(qstrFile, qmBytes[kind]));
         else if (kind != "missing")
             QVERIFY(WriteSample(qstrFile, bDamaged ? 20000 : 4));
-        if (kind.contains(' ') && !qmBytes.contains(kind))
+        if (kind.contains(' ') && !qmBytes.contains(kind) && !bDamaged)
             Sql(qstrFile, kind.toUtf8());
         QByteArray qbaFile = Files::Read(qstrFile);
         if (bDamaged) {
             if (kind == "truncated")
                 qbaFile.truncate(qbaFile.size() / 2);
+            else if (kind == "last bytes cut")
+                qbaFile.chop(40);
+            else if (kind == "value byte changed")
+                ++qbaFile[qbaFile.indexOf(QString("Äpfel 😀 19876").toUtf8()) + 12];
             else
                 qbaFile.replace(qbaFile.size() / 2, 8192, QByteArray(8192, '\x5a'));
             QVERIFY(Files::Write(qstrFile, qbaFile));

@@ -260,7 +260,12 @@ void CivcIconViewContainer::LoadRBOX()
     });
     d->m_pReading = nullptr;
     d->m_qhNames.clear();
-    if (!bRead) {
+    // A record file without the workspace's columns is another's, or one
+    // whose columns were changed: nothing of it is taken, and it is kept.
+    const QStringList qslColumns = engine.GetColumns(Table);
+    const bool bWorkspace = std::all_of(WorkspaceRows::ColumnNames().cbegin(), WorkspaceRows::ColumnNames().cend(),
+                                        [&](const QString& p_qstrColumn) { return qslColumns.contains(p_qstrColumn); });
+    if (!bRead || !bWorkspace) {
         // Nothing of a file that cannot be read completely is shown, and the
         // file is kept for its owner when it is there.
         Reset();

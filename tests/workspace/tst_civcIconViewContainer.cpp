@@ -213,7 +213,8 @@ private Q_SLOTS:
         const int iNodes = deep ? 200000 : 20000;
         {
             CrboTableWriter writer(Icons(), 1,
-                                   {"Type/ENUM", "Parent/STRING", "Name/STRING", "XPos/INT", "YPos/INT", "Depth/INT"});
+                                   {"Type/ENUM", "Parent/STRING", "Name/STRING", "XPos/INT", "YPos/INT", "Depth/INT",
+                                    "Functionality/STRING", "IconFilename/STRING"});
             for (int i = 0; i < iNodes; ++i)
                 writer.AddDataSet({deep ? "Directory" : "User", deep && i > 0 ? QString("N%1").arg(i - 1) : "root",
                                    QString("N%1").arg(i), "0", "0", "1"});
@@ -285,6 +286,12 @@ private Q_SLOTS:
         QTest::newRow("text") << QByteArray("[Main]\nA=1\n");
         QTest::newRow("sqlite header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0');
         QTest::newRow("write-ahead log header") << QByteArray::fromBase64("U1FMaXRlIGZvcm1hdCAzAAIAAQI=");
+        // A record file whose column was renamed: read as records, it is not a workspace.
+        QTemporaryDir dir;
+        CrboTableWriter writer(dir.filePath("icons"), 1, {"Type/enum", "Parent/STRING", "Name/STRING"});
+        writer.AddDataSet({"User", "root", "Kept"});
+        QVERIFY(writer.Finish());
+        QTest::newRow("column renamed") << Files::Read(dir.filePath("icons"));
     }
     void unreadableFileIsKeptAside()
     {

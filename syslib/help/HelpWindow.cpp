@@ -3,6 +3,7 @@
 
 #include "builtinicons_p.h"
 #include "filelock_p.h"
+#include "helpbrowser_p.h"
 #include "pageloop_p.h"
 #include "stringlistfile_p.h"
 
@@ -14,8 +15,12 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <memory>
+#include <utility>
 
 namespace
 {
@@ -55,7 +60,8 @@ HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const ch
     readHistory();
     readBookmarks();
 
-    textBrowser = new QTextBrowser(this);
+    auto* pBrowser = new HelpBrowser(this);
+    textBrowser = pBrowser;
     textBrowser->setSearchPaths({QStringLiteral("./")});
     textBrowser->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // While sourceChanged is emitted, source() still names the previous
@@ -66,6 +72,20 @@ HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const ch
     });
     setCentralWidget(textBrowser);
     textBrowser->setSource(QUrl(startDocument));
+    // Told from now on; a start document that cannot be shown leaves the
+    // window empty, with nothing in the way of the host. Told once the event
+    // is done, and once: the location box activates an entry twice for one
+    // Return.
+    connect(
+        pBrowser, &HelpBrowser::Refused, this, [this, pqurlToTell = std::make_shared<QUrl>()](const QUrl& p_qurlPage) {
+            if (!std::exchange(*pqurlToTell, p_qurlPage).isEmpty())
+                return; // a message is on its way; it tells the latest
+            QTimer::singleShot(0, this, [this, pqurlToTell] {
+                QMessageBox::information(this, tr("Fehler"),
+                                         tr("Die Seite \"%1\" kann nicht geöffnet werden.\n")
+                                             .arg(std::exchange(*pqurlToTell, QUrl()).toString(QUrl::PreferLocalFile)));
+            });
+        });
     connect(textBrowser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this,
             [this](const QUrl& p_qurlLink) { statusBar()->showMessage(p_qurlLink.toString()); });
     resize(640, 700);
@@ -228,7 +248,8 @@ void HelpWindow::print()
 void HelpWindow::pathSelected(const QString& p_qstrPath)
 {
     textBrowser->setSource(QUrl(p_qstrPath));
-    if (!historyItems.values().contains(p_qstrPath))
+    // A page refused is not recorded.
+    if (shownSource == QUrl(p_qstrPath) && !historyItems.values().contains(p_qstrPath))
         Record(false, p_qstrPath, p_qstrPath);
 }
 
@@ -307,9 +328,17 @@ void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QStri
     // Written on top of what the file holds now: other windows, and other
     // runs of the program, add to it too.
     const QString qstrFile = fileDirectory + (p_bBookmark ? QLatin1String("/.bookmarks") : QLatin1String("/.history"));
+    // A failure is told once a window: the history would tell it at every page.
+    const auto fail = [&] {
+        if (std::exchange(saveFailureTold, true))
+            return;
+        QMessageBox::information(this, tr("Fehler"),
+                                 p_bBookmark ? tr("Die Lesezeichen konnten nicht gespeichert werden.\n")
+                                             : tr("Der Verlauf konnte nicht gespeichert werden.\n"));
+    };
     FileLock lock(qstrFile);
     if (!lock.Lock())
-        return;
+        return fail();
     QStringList& qslEntries = p_bBookmark ? bookmarkEntries : historyEntries;
     QStringList& qslLocations = p_bBookmark ? bookmarkLocations : historyLocations;
     ReadEntries(qstrFile, qslEntries, qslLocations);
@@ -323,5 +352,6 @@ void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QStri
         qslEntries.remove(0, qslEntries.size() - HistoryLimit);
         qslLocations.remove(0, qslLocations.size() - HistoryLimit);
     }
-    StringListFile::Write(qstrFile, {qslEntries, qslLocations});
+    if (!StringListFile::Write(qstrFile, {qslEntries, qslLocations}))
+        fail();
 }

@@ -29,8 +29,11 @@ class QTextBrowser;
 /// windows and programs added meanwhile (under a lock file beside each).
 /// Their entries show the documents' titles, keep the order in which they
 /// were recorded (the history its 20 newest) and open the documents they
-/// were recorded for; a document is bookmarked once. "&Schliessen" and
-/// "&Beenden" only hide the window. See the README's "The help window".
+/// were recorded for; a document is bookmarked once; a failed write is told
+/// (once a window). Pages and pictures are read only from regular files (or
+/// resources) of at most 64 MiB: another, or a missing one, is told and the
+/// shown page stays. "&Schliessen" and "&Beenden" only hide the window. See
+/// the README's "The help window".
 class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
 {
     Q_OBJECT
@@ -94,6 +97,7 @@ private:
     QHash<int, QString> itemLocations;
     QMenu* historyMenu = nullptr;
     QMenu* bookmarkMenu = nullptr;
+    bool saveFailureTold = false;
 };
 
 #endif

@@ -543,5 +543,27 @@ Do you want to delete the folder with its contents?</numerusform>
         <source>&lt;p&gt;Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions&lt;/p&gt;</source>
         <translation>&lt;p&gt;This is the TORVA Help System v1.0.0. Programmer: TORVA Solutions&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Die Seite &quot;%1&quot; kann nicht geöffnet werden.
+</source>
+        <translation>The page &quot;%1&quot; cannot be opened.
+</translation>
+    </message>
+    <message>
+        <source>Die Lesezeichen konnten nicht gespeichert werden.
+</source>
+        <translation>The bookmarks could not be saved.
+</translation>
+    </message>
+    <message>
+        <source>Der Verlauf konnte nicht gespeichert werden.
+</source>
+        <translation>The history could not be saved.
+</translation>
+    </message>
 </context>
 </TS>

@@ -52,8 +52,10 @@ class TestSavers : public QObject
             editor.findChild<QAction*>("fileSave")->trigger();
             return !editor.isWindowModified();
         }
-        // The bookmarks, through the menu entry a person chooses.
-        HelpWindow help("", QUrl::fromLocalFile(p_qstrFile + p_qstrText).toString());
+        // The bookmarks, through the menu entry a person chooses, of a page of that name.
+        const QString qstrPage = QFileInfo(FileOf("help", QString())).dir().filePath(p_qstrText + ".html");
+        Files::Write(qstrPage, "<p>page</p>");
+        HelpWindow help("", QUrl::fromLocalFile(qstrPage).toString());
         for (QAction* pEntry : help.menuBar()->actions().at(3)->menu()->actions()) {
             if (pEntry->text() == "Lesezeichen Hinzufügen")
                 pEntry->trigger();

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDataStream>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <sys/stat.h>
 
 class TestHelpWindow : public QObject
 {
@@ -206,6 +208,54 @@ private Q_SLOTS:
         Open("c.html");
         Choose("Lesezeichen", "Lesezeichen Hinzufügen");
         raise(SIGKILL);
+    }
+
+    // A link, a picture or a typed name of a pipe hanging the window, of a device filling the memory; a page
+    // that is not there shown blank and recorded.
+    void refusedPages_data()
+    {
+        QTest::addColumn<QString>("target");
+        for (const char* szTarget : {"pipe", "/dev/zero", "missing.html", "folder"})
+            QTest::newRow(szTarget) << QString(szTarget);
+    }
+    void refusedPages()
+    {
+        QFETCH(QString, target);
+        QVERIFY(target != "pipe" || QFile::exists("pipe") || ::mkfifo("pipe", 0600) == 0);
+        QVERIFY(target != "folder" || QDir().mkpath("folder"));
+        QVERIFY(Files::Write(
+            "links.html", QString("<title>Links</title><a href=\"%1\">go</a><img src=\"%1\">").arg(target).toUtf8()));
+        HelpWindow& window = Open("links.html");
+        for (bool bTyped : {false, true}) {
+            auto pBox = UiDriver::CloseNextMessageBox();
+            if (bTyped) {
+                Location()->lineEdit()->selectAll();
+                QTest::keyClicks(Location()->lineEdit(), target);
+                QTest::keyClick(Location()->lineEdit(), Qt::Key_Return);
+            } else {
+                auto* pBrowser = window.findChild<QTextBrowser*>();
+                pBrowser->moveCursor(QTextCursor::Start);
+                QTest::keyClick(pBrowser, Qt::Key_Tab);
+                QTest::keyClick(pBrowser, Qt::Key_Return);
+            }
+            QTRY_VERIFY(pBox->m_bShown);
+            QVERIFY2(pBox->m_qstrText.endsWith(QFileInfo(target).fileName() + "\" kann nicht geöffnet werden.\n"),
+                     qPrintable(pBox->m_qstrText));
+            QCOMPARE(window.windowTitle(), QString("Links"));
+        }
+        QCOMPARE(Texts("History"), QStringList());
+    }
+
+    // A history that cannot be written lost without a word, or told at every page.
+    void failedWritesAreTold()
+    {
+        QVERIFY(QDir().mkpath(DataFile(".history")));
+        Open();
+        auto pBox = UiDriver::CloseNextMessageBox();
+        FollowLink("A");
+        QTRY_COMPARE(pBox->m_qstrText, QString("Der Verlauf konnte nicht gespeichert werden.\n"));
+        FollowLink("B"); // told once
+        QVERIFY(QDir().rmdir(DataFile(".history")));
     }
 
     // A damaged file that crashes the window, allocates what it announces, or loses the entries before the damage.

@@ -96,83 +96,68 @@ bool KnownSchema(sqlite3* p_pDb, const RboxTables& p_tables, bool p_bChecksums)
             qlColumns.append({"c" + QByteArray::number(i), "TEXT", 0});
         qhTables.insert("rbox_data_" + QByteArray::number(iTable), qlColumns);
     }
-    Stmt stmt = Prepare(p_pDb, "SELECT type, name, tbl_name FROM sqlite_schema");
-    if (!stmt)
-        return false;
     qsizetype iTables = 0;
-    int iRc;
-    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        const QString qstrType = ColumnText(stmt.get(), 0);
-        const QByteArray qbaName = ColumnText(stmt.get(), 1).toUtf8();
-        const QByteArray qbaOf = ColumnText(stmt.get(), 2).toUtf8();
-        if (qstrType == QLatin1String("table")) {
-            if (!qhTables.contains(qbaName) || !RealTable(p_pDb, qbaName, qhTables.value(qbaName)))
-                return false;
-            ++iTables;
-        } else if (qstrType != QLatin1String("index") || !qhTables.contains(qbaOf)
-                   || !qbaName.startsWith("sqlite_autoindex_" + qbaOf + '_')) {
-            return false;
-        }
-    }
-    return iRc == SQLITE_DONE && iTables == qhTables.size();
+    return EachRow(p_pDb, "SELECT type, name, tbl_name FROM sqlite_schema",
+                   [&](sqlite3_stmt* p_pStmt) {
+                       const QString qstrType = ColumnText(p_pStmt, 0);
+                       const QByteArray qbaName = ColumnText(p_pStmt, 1).toUtf8();
+                       const QByteArray qbaOf = ColumnText(p_pStmt, 2).toUtf8();
+                       if (qstrType != QLatin1String("table"))
+                           return qstrType == QLatin1String("index") && qhTables.contains(qbaOf)
+                               && qbaName.startsWith("sqlite_autoindex_" + qbaOf + '_');
+                       ++iTables;
+                       return qhTables.contains(qbaName) && RealTable(p_pDb, qbaName, qhTables.value(qbaName));
+                   })
+        && iTables == qhTables.size();
 }
 
 bool ReadTables(sqlite3* p_pDb, RboxTables& p_tables, std::map<int, qint64>& p_expected)
 {
-    Stmt stmt = Prepare(p_pDb, "SELECT tbl, datasets FROM rbox_tables ORDER BY tbl");
-    if (!stmt)
-        return false;
-    int iRc;
-    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    return EachRow(p_pDb, "SELECT tbl, datasets FROM rbox_tables ORDER BY tbl", [&](sqlite3_stmt* p_pStmt) {
         int iTable = 0;
-        const qint64 iDataSets = sqlite3_column_int64(stmt.get(), 1);
-        if (!IntOf(stmt.get(), 0, iTable) || sqlite3_column_type(stmt.get(), 1) != SQLITE_INTEGER || iDataSets < 0
+        const qint64 iDataSets = sqlite3_column_int64(p_pStmt, 1);
+        if (!IntOf(p_pStmt, 0, iTable) || sqlite3_column_type(p_pStmt, 1) != SQLITE_INTEGER || iDataSets < 0
             || iDataSets > std::numeric_limits<int>::max())
             return false;
         p_tables[iTable];
         p_expected[iTable] = iDataSets;
-    }
-    return iRc == SQLITE_DONE;
+        return true;
+    });
 }
 
 bool ReadColumns(sqlite3* p_pDb, RboxTables& p_tables)
 {
-    Stmt stmt = Prepare(p_pDb, "SELECT tbl, position, name, type FROM rbox_columns ORDER BY tbl, position");
-    if (!stmt)
-        return false;
-    int iRc;
-    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        int iTable = 0;
-        int iType = 0;
-        const auto it = IntOf(stmt.get(), 0, iTable) ? p_tables.find(iTable) : p_tables.end();
-        if (it == p_tables.end() || !IntOf(stmt.get(), 3, iType) || sqlite3_column_type(stmt.get(), 2) != SQLITE_TEXT)
-            return false;
-        RboxTable& table = it->second;
-        const QString qstrName = ColumnText(stmt.get(), 2);
-        if (sqlite3_column_int64(stmt.get(), 1) != table.m_qlColumns.size() + 1
-            || table.m_qhColumnIndex.contains(qstrName))
-            return false;
-        table.m_qhColumnIndex.insert(qstrName, int(table.m_qlColumns.size()));
-        table.m_qlColumns.append({qstrName, iType});
-    }
-    return iRc == SQLITE_DONE;
+    return EachRow(
+        p_pDb, "SELECT tbl, position, name, type FROM rbox_columns ORDER BY tbl, position", [&](sqlite3_stmt* p_pStmt) {
+            int iTable = 0;
+            int iType = 0;
+            const auto it = IntOf(p_pStmt, 0, iTable) ? p_tables.find(iTable) : p_tables.end();
+            if (it == p_tables.end() || !IntOf(p_pStmt, 3, iType) || sqlite3_column_type(p_pStmt, 2) != SQLITE_TEXT)
+                return false;
+            RboxTable& table = it->second;
+            const QString qstrName = ColumnText(p_pStmt, 2);
+            if (sqlite3_column_int64(p_pStmt, 1) != table.m_qlColumns.size() + 1
+                || table.m_qhColumnIndex.contains(qstrName))
+                return false;
+            table.m_qhColumnIndex.insert(qstrName, int(table.m_qlColumns.size()));
+            table.m_qlColumns.append({qstrName, iType});
+            return true;
+        });
 }
 
 // Each table's checksum; every table has one, and no other is there.
 bool ReadChecksums(sqlite3* p_pDb, const RboxTables& p_tables, std::map<int, quint64>& p_checksums)
 {
-    Stmt stmt = Prepare(p_pDb, "SELECT tbl, checksum FROM rbox_checksums");
-    if (!stmt)
-        return false;
-    int iRc;
-    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        int iTable = 0;
-        if (!IntOf(stmt.get(), 0, iTable) || !p_tables.count(iTable)
-            || sqlite3_column_type(stmt.get(), 1) != SQLITE_INTEGER)
-            return false;
-        p_checksums[iTable] = quint64(sqlite3_column_int64(stmt.get(), 1));
-    }
-    return iRc == SQLITE_DONE && p_checksums.size() == p_tables.size();
+    return EachRow(p_pDb, "SELECT tbl, checksum FROM rbox_checksums",
+                   [&](sqlite3_stmt* p_pStmt) {
+                       int iTable = 0;
+                       if (!IntOf(p_pStmt, 0, iTable) || !p_tables.count(iTable)
+                           || sqlite3_column_type(p_pStmt, 1) != SQLITE_INTEGER)
+                           return false;
+                       p_checksums[iTable] = quint64(sqlite3_column_int64(p_pStmt, 1));
+                       return true;
+                   })
+        && p_checksums.size() == p_tables.size();
 }
 
 // The values of one column as texts. Values repeat down a column (types,

@@ -41,3 +41,16 @@ bool SqliteCalls::StepOnce(sqlite3_stmt* p_pStmt)
     sqlite3_reset(p_pStmt);
     return bDone;
 }
+
+bool SqliteCalls::EachRow(sqlite3* p_pDb, const QByteArray& p_qbaSql, const std::function<bool(sqlite3_stmt*)>& p_fnRow)
+{
+    Stmt stmt = Prepare(p_pDb, p_qbaSql);
+    if (!stmt)
+        return false;
+    int iRc;
+    while ((iRc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        if (!p_fnRow(stmt.get()))
+            return false;
+    }
+    return iRc == SQLITE_DONE;
+}

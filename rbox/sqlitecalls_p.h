@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 
 // The few calls of SQLite's C interface that the record engine makes, with
@@ -34,6 +35,9 @@ bool Exec(sqlite3* p_pDb, const QByteArray& p_qbaSql);
 bool QueryInt(sqlite3* p_pDb, const char* p_szSql, qint64& p_iValue);
 // Runs a statement that gives no rows, ready to run again.
 bool StepOnce(sqlite3_stmt* p_pStmt);
+// Hands every row of the query to the function; false when the query or
+// SQLite fails, or the function gives false for a row.
+bool EachRow(sqlite3* p_pDb, const QByteArray& p_qbaSql, const std::function<bool(sqlite3_stmt*)>& p_fnRow);
 }
 
 #endif

@@ -7,6 +7,7 @@
 #include "glyphiconengine_p.h"
 #include "pageloop_p.h"
 #include "questionbox_p.h"
+#include "textencoding_p.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -218,7 +219,7 @@ void CbcTextEdit::Load(const QString& p_qstrFileName)
     QFile qfFile(p_qstrFileName);
     if (!qfFile.open(QIODevice::ReadOnly))
         return;
-    m_pqteEditor->setHtml(QString::fromLocal8Bit(qfFile.readAll()));
+    m_pqteEditor->setHtml(TextEncoding::Decode(qfFile.readAll(), true));
     m_pqteEditor->document()->setModified(false);
     ShowFormatAtCursor();
     m_pqteEditor->viewport()->setFocus();
@@ -297,7 +298,8 @@ bool CbcTextEdit::SaveToFile()
                        {tr("&Ja"), tr("&Nein")}, 1, 1)
             != 0)
         return false;
-    if (AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toLocal8Bit())) {
+    // In UTF-8, as the page declares.
+    if (AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toUtf8())) {
         d->m_stamp = FileStamp::Of(m_qstrFilename);
         m_pqteEditor->document()->setModified(false);
         return true;

@@ -3,6 +3,7 @@
 
 #include "atomicfile_p.h"
 #include "questionbox_p.h"
+#include "textencoding_p.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,7 +88,7 @@ QString CfmFilemanager::LoadFile(bool p_bAlwaysAsk, QString p_qstrFileType, QStr
         return QString();
 
     // Lines end at LF, CR LF or a lone CR; each comes back ended by "\n".
-    const QString qstrContent = QString::fromLocal8Bit(qfFile.readAll());
+    const QString qstrContent = TextEncoding::Decode(qfFile.readAll());
     QString qstrText;
     qstrText.reserve(qstrContent.size() + 1);
     qsizetype iLine = 0;
@@ -117,7 +118,12 @@ QString CfmFilemanager::SaveFile(QString p_qstrText, bool p_bAlwaysAsk, QString 
         : WithExtension(p_qstrFileName, type.m_qstrExtension);
     if (qstrFileName.isEmpty())
         return QString();
-    return AtomicFile::Replace(qstrFileName, p_qstrText.toLocal8Bit()) ? qstrFileName : QString();
+    // A file an older program wrote in Latin-1 stays in Latin-1.
+    QFile qfOld(qstrFileName);
+    const TextEncoding::Encoding eEncoding
+        = qfOld.open(QIODevice::ReadOnly) ? TextEncoding::Of(qfOld.readAll()) : TextEncoding::Encoding::Utf8;
+    qfOld.close();
+    return AtomicFile::Replace(qstrFileName, TextEncoding::Encode(p_qstrText, eEncoding)) ? qstrFileName : QString();
 }
 
 QString CfmFilemanager::GetFilename() const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "helpbrowser_p.h"
 
+#include "textencoding_p.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,8 +50,10 @@ QVariant HelpBrowser::loadResource(int p_iType, const QUrl& p_qurlName)
     QByteArray qbaData = OpenRegular(qstrFile, qfFile) ? qfFile.read(MostBytes + 1) : QByteArray();
     if (qbaData.size() > MostBytes)
         qbaData.clear();
+    // A variant holding a text, even an empty one, is not null: the document
+    // would read a null one itself.
     if (p_iType != QTextDocument::ImageResource)
-        return qbaData.isNull() ? QByteArray("") : qbaData; // empty, not null: the document would read a null one
+        return TextEncoding::Decode(qbaData, p_iType != QTextDocument::StyleSheetResource);
     // A picture that does not decode would be read again by its name: an
     // empty one stands in.
     QImage qiPicture = QImage::fromData(qbaData);

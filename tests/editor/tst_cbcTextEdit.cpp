@@ -173,6 +173,28 @@ private Q_SLOTS:
         QVERIFY(!host.isVisible());
     }
 
+    // Umlauts of an older program's Latin-1 page turned into replacement characters, or lost when saved back.
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("Latin-1") << QByteArray("<p>Gr\xfc\xdf"
+                                               "e</p>");
+        QTest::newRow("declared Latin-1") << QByteArray("<meta charset=iso-8859-1><p>Gr\xfc\xdf"
+                                                        "e</p>");
+        QTest::newRow("UTF-8") << QString("<p>Grüße</p>").toUtf8();
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, file);
+        const QString qstrFile = m_dir.filePath("old.html");
+        QVERIFY(Files::Write(qstrFile, file));
+        CbcTextEdit window(qstrFile, nullptr, "editor", {});
+        QCOMPARE(Editor(window)->toPlainText(), QString("Grüße"));
+        QTest::keyClicks(Editor(window), "!");
+        Action(window, "fileSave")->trigger();
+        QCOMPARE(PlainText(qstrFile), QString("!Grüße"));
+    }
+
     // Unsaved typing lost without a question when the editor is left.
     void leavingWithChanges_data()
     {

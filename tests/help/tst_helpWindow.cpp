@@ -91,6 +91,9 @@ private Q_SLOTS:
                 QString("<title>%1</title><a href=\"%2.html\">to %2</a>").arg(qslPage[1], qslPage[2]).toUtf8()));
         }
         QVERIFY(Files::Write("notitle.html", "<p>no title</p>"));
+        QVERIFY(Files::Write("latin1.html",
+                             "<title>Gr\xfc\xdf"
+                             "e</title>")); // as older programs wrote
     }
     void init()
     {
@@ -125,6 +128,10 @@ private Q_SLOTS:
         QTest::keyClick(Location()->lineEdit(), Qt::Key_Return);
         QCOMPARE(window.windowTitle(), QString("notitle.html"));
         QCOMPARE(Texts("History").count("notitle.html"), 1);
+        Location()->lineEdit()->selectAll();
+        QTest::keyClicks(Location()->lineEdit(), "latin1.html");
+        QTest::keyClick(Location()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(window.windowTitle(), QString("Grüße"));
         Location()->setCurrentIndex(Location()->findText("B"));
         QTest::keyClick(Location()->lineEdit(), Qt::Key_Return); // an item of the box opens its page
         QCOMPARE(window.windowTitle(), QString("B"));

@@ -9,6 +9,7 @@ CcleCurrencyLineEdit::CcleCurrencyLineEdit(QWidget* parent, const char* name)
     , m_pRepair(new InputRepair(this))
 {
     setObjectName(name);
+    m_pRepair->Watch(this);
     connect(this, &QLineEdit::textChanged, this, &CcleCurrencyLineEdit::LineEditTextChangedSlot);
 }
 
@@ -18,7 +19,7 @@ void CcleCurrencyLineEdit::LineEditTextChangedSlot(const QString&)
 {
     // The whole repair at once: cutting one character per textChanged round
     // would nest one round per character.
-    m_pRepair->Apply(this, TextRepair::Amount(text()));
+    m_pRepair->Apply(this, TextRepair::Amount(TextRepair::Notation(text())));
     // Told once, from the innermost round, which sees the repaired text.
     if (value() != m_qstrValue)
         Q_EMIT valueChanged(m_qstrValue = value());

@@ -11,10 +11,13 @@ class InputRepair;
 /// A line edit for amounts of money: a decimal number with "." as the
 /// decimal point, any number of decimals, an exponent allowed.
 ///
-/// Whenever the text stops being such a number it is cut at its end, and a
-/// "," at the end first becomes "." (so a typed decimal comma becomes the
-/// point). One Ctrl+Z brings back the text as it was before the keystroke
-/// that was cut off. The property `value` (the form's bound value) is the
+/// Amounts typed or pasted as people write them keep their value: "12,5"
+/// becomes 12.5, "1.234,56" and "12.345.678,9" (points in groups of three
+/// before a comma are group marks) 1234.56 and 12345678.9, "1,234.56" and
+/// "1,234,567" 1234.56 and 1234567. Whenever the text stops being a number
+/// it is cut at its end, and a "," at the end first becomes "." (so a typed
+/// decimal comma becomes the point). One Ctrl+Z brings back the text as it
+/// was before the keystroke or paste that was cut off. The property `value` (the form's bound value) is the
 /// amount as text, keeping every digit: no binary fraction changes "0.10".
 class TORVASYSLIB_EXPORT CcleCurrencyLineEdit : public QLineEdit
 {

@@ -16,6 +16,8 @@ CncbNumberComboBox::CncbNumberComboBox(bool p_bEditable, QWidget* parent, const 
 {
     setObjectName(name);
     setEditable(p_bEditable);
+    if (QLineEdit* pqleEdit = lineEdit())
+        m_pRepair->Watch(pqleEdit);
     connect(this, &QComboBox::editTextChanged, this, &CncbNumberComboBox::LineEditTextChangedSlot);
 }
 

@@ -9,6 +9,7 @@ CnleNumberLineEdit::CnleNumberLineEdit(QWidget* parent, const char* name)
     , m_pRepair(new InputRepair(this))
 {
     setObjectName(name);
+    m_pRepair->Watch(this);
     connect(this, &QLineEdit::textChanged, this, &CnleNumberLineEdit::LineEditTextChangedSlot);
 }
 

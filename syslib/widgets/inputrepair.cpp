@@ -8,14 +8,19 @@ InputRepair::InputRepair(QObject* p_pqoParent)
     : QObject(p_pqoParent)
 { }
 
+void InputRepair::Watch(QLineEdit* p_pqleEdit)
+{
+    m_pqoEdit = p_pqleEdit;
+    p_pqleEdit->installEventFilter(this);
+    m_qstrLast = p_pqleEdit->text();
+}
+
 void InputRepair::Apply(QLineEdit* p_pqleEdit, const QString& p_qstrRepaired)
 {
-    if (m_pqoEdit != p_pqleEdit) {
-        // A combo box may get a new edit field.
-        m_pqoEdit = p_pqleEdit;
-        p_pqleEdit->installEventFilter(this);
-        m_qstrLast = p_pqleEdit->text();
-    }
+    // A combo box may get a new edit field; its text before the change is
+    // not known any more.
+    if (m_pqoEdit != p_pqleEdit)
+        Watch(p_pqleEdit);
     const QString qstrText = p_pqleEdit->text();
     if (p_qstrRepaired != qstrText) {
         const QString qstrBefore = m_qstrLast;

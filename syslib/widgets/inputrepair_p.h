@@ -16,6 +16,9 @@ class InputRepair : public QObject
 public:
     explicit InputRepair(QObject* p_pqoParent);
 
+    // Starts watching the edit field with the text it has now, the text
+    // before its first change.
+    void Watch(QLineEdit* p_pqleEdit);
     // Called on every change of the field's text with the text it should
     // have; sets it when it differs.
     void Apply(QLineEdit* p_pqleEdit, const QString& p_qstrRepaired);

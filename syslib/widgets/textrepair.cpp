@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "textrepair_p.h"
 
+#include <QRegularExpression>
+
 namespace
 {
 bool IsSpace(QChar p_qc)
@@ -148,6 +150,28 @@ QString TextRepair::Amount(const QString& p_qstrText)
     if (bPointForComma)
         qstrRepaired[iValidLength - 1] = QLatin1Char('.');
     return qstrRepaired;
+}
+
+QString TextRepair::Notation(const QString& p_qstrText)
+{
+    // Groups of three digits after a first group of one to three, not
+    // starting with 0, marked with the character.
+    static const QRegularExpression s_qreGermanComma("^(\\s*[+-]?)([1-9]\\d{0,2}(?:\\.\\d{3})+),(.*)$");
+    static const QRegularExpression s_qreGermanPoint("^(\\s*[+-]?)([1-9]\\d{0,2}(?:\\.\\d{3})+)\\.(.*)$");
+    static const QRegularExpression s_qreEnglishPoint("^(\\s*[+-]?)([1-9]\\d{0,2}(?:,\\d{3})+)\\.(.*)$");
+    static const QRegularExpression s_qreEnglishWhole("^(\\s*[+-]?)([1-9]\\d{0,2}(?:,\\d{3}){2,})$");
+    QRegularExpressionMatch match = s_qreGermanComma.match(p_qstrText);
+    if (match.hasMatch())
+        return match.captured(1) + match.captured(2).remove(QLatin1Char('.')) + QLatin1Char('.') + match.captured(3);
+    if ((match = s_qreGermanPoint.match(p_qstrText)).hasMatch())
+        return match.captured(1) + match.captured(2).remove(QLatin1Char('.')) + match.captured(3);
+    if ((match = s_qreEnglishPoint.match(p_qstrText)).hasMatch())
+        return match.captured(1) + match.captured(2).remove(QLatin1Char(',')) + QLatin1Char('.') + match.captured(3);
+    if ((match = s_qreEnglishWhole.match(p_qstrText)).hasMatch())
+        return match.captured(1) + match.captured(2).remove(QLatin1Char(','));
+    if (p_qstrText.count(QLatin1Char(',')) == 1 && !p_qstrText.contains(QLatin1Char('.')))
+        return QString(p_qstrText).replace(QLatin1Char(','), QLatin1Char('.'));
+    return p_qstrText;
 }
 
 int TextRepair::ValueOf(const QString& p_qstrText)

@@ -21,6 +21,15 @@ QString WholeNumber(const QString& p_qstrText);
 // removed.
 QString Amount(const QString& p_qstrText);
 
+// An amount in the notation people write, as the amount rule reads it: a
+// comma after points in groups of three makes those points group marks
+// ("1.234,56", "12.345.678,9"), and a point after such a group is taken for
+// another group mark while the amount is typed ("12.345." is 12345 so far);
+// commas in groups of three before the point are group marks ("1,234.56"),
+// as are two or more of them in a whole number ("1,234,567"); a single comma
+// without a point is the decimal point ("12,5"). Any other text stays.
+QString Notation(const QString& p_qstrText);
+
 // The whole number of a repaired text; 0 for the empty text.
 int ValueOf(const QString& p_qstrText);
 }

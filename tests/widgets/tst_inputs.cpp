@@ -3,9 +3,11 @@
 #include "CncbNumberComboBox.h"
 #include "CnleNumberLineEdit.h"
 #include "RepairModel.h"
+#include "textrepair_p.h"
 
 #include "ui_form.h"
 
+#include <QClipboard>
 #include <QDataWidgetMapper>
 #include <QLineEdit>
 #include <QPluginLoader>
@@ -51,18 +53,36 @@ private Q_SLOTS:
             const QString qstrCut = qstrText.left(32767); // the line edit's length limit
             QCOMPARE(number.text(), RepairModel::CutWholeNumber(qstrCut));
             QCOMPARE(combo.currentText(), RepairModel::CutWholeNumber(qstrCut));
-            QCOMPARE(amount.text(), RepairModel::CutAmount(qstrCut));
+            QCOMPARE(amount.text(), RepairModel::CutAmount(TextRepair::Notation(qstrCut)));
         }
     }
 
     // Typing that ends elsewhere than described, or an undo that cannot bring back what a keystroke broke.
     void typing_data()
     {
-        QTest::addColumn<QStringList>("row"); // widget, keys (< Left, > Right, ^ Home, $ End, ~ Ctrl+Z), text, cursor
-        for (const char* szRow :
-             {"amount|12,5,|12.5|4", "amount|12<,|1.|2", "amount|.-+ ||0", "amount|15^ $<e| 1e5|3",
-              "number|-42x^-|-42|1", "number|21474836478|2147483647|10", "number|123456^>>a~|123456|6",
-              "number|12a~~|12|2", "amount|12,5^x~|12.5|4", "combo|7a8|78|2", "combo|99^a~|99|2"})
+        // widget, keys (< Left, > Right, ^ Home, $ End, ~ Ctrl+Z, @ Ctrl+V), text, cursor, what is pasted
+        QTest::addColumn<QStringList>("row");
+        for (const char* szRow : {"amount|12,5,|12.5|4",
+                                  "amount|12<,|1.2|3",
+                                  "amount|.-+ ||0",
+                                  "amount|15^ $<e| 1e5|3",
+                                  "number|-42x^-|-42|1",
+                                  "number|21474836478|2147483647|10",
+                                  "number|123456^>>a~|123456|6",
+                                  "number|12a~~|12|2",
+                                  "amount|12,5^x~|12.5|4",
+                                  "combo|7a8|78|2",
+                                  "combo|99^a~|99|2",
+                                  "amount|1.234,56|1234.56|7",
+                                  "amount|12.345.678,9|12345678.9|10",
+                                  "amount|0.10,|0.10|4",
+                                  "amount|@|1234.56|7|1.234,56",
+                                  "amount|@|1234.56|7|1,234.56",
+                                  "amount|@|12.5|4|12,5",
+                                  "amount|@|1234567|7|1,234,567",
+                                  "amount|@~||0|12abc",
+                                  "number|@~||0|12abc",
+                                  "combo|@~||0|12abc"})
             QTest::newRow(szRow) << QString(szRow).split('|');
     }
     void typing()
@@ -76,14 +96,16 @@ private Q_SLOTS:
             : widget == "amount"              ? static_cast<QLineEdit*>(&amount)
                                               : combo.lineEdit();
         pEdit->window()->show();
+        QApplication::clipboard()->setText(row.value(4));
         for (QChar qcKey : row[1]) {
-            const int iPos = QString("<>^$~").indexOf(qcKey);
+            const int iPos = QString("<>^$~@").indexOf(qcKey);
             if (iPos < 0)
                 QTest::keyClicks(pEdit, QString(qcKey));
             else
-                QTest::keyClick(
-                    pEdit, QList<Qt::Key>({Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Z})[iPos],
-                    qcKey == '~' ? Qt::ControlModifier : Qt::NoModifier);
+                QTest::keyClick(pEdit,
+                                QList<Qt::Key>({Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Z,
+                                                Qt::Key_V})[iPos],
+                                iPos >= 4 ? Qt::ControlModifier : Qt::NoModifier);
         }
         QCOMPARE(pEdit->text() + "|" + QString::number(pEdit->cursorPosition()), row[2] + "|" + row[3]);
     }
@@ -141,7 +163,7 @@ private Q_SLOTS:
             QCOMPARE(model.data(model.index(0, iColumn)), qvValue);
         QCOMPARE(QList<qsizetype>({numberSpy.size(), comboSpy.size(), amountSpy.size()}), QList<qsizetype>({1, 1, 1}));
         amount.setValue("12,5"); // shown as the widget shows such a text
-        QCOMPARE(amountSpy.last().first().toString() + amount.value(), QString("12.12."));
+        QCOMPARE(amountSpy.last().first().toString() + amount.value(), QString("12.512.5"));
     }
 
     // Items of a combo box changed by the repair, or a combo box without an edit field repairing.

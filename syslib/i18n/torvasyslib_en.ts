@@ -381,6 +381,12 @@ Do you want to delete the folder with its contents?</numerusform>
         <translation>The entry has been deleted in another window or program meanwhile.
 </translation>
     </message>
+    <message>
+        <source>Der Befehl &quot;%1&quot; kann nicht ausgeführt werden.
+</source>
+        <translation>The command &quot;%1&quot; cannot be run.
+</translation>
+    </message>
 </context>
 <context>
     <name>CsfdSimpleFileDialog</name>

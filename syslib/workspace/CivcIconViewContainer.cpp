@@ -28,6 +28,7 @@ const QString RootName = QStringLiteral("root");
 const QString DirectoryType = QStringLiteral("Directory");
 const QString SystemType = QStringLiteral("System");
 const QString UserType = QStringLiteral("User");
+const QString EmptyText = QStringLiteral("");
 
 // Every call of the engine names table 1.
 constexpr int Table = 1;
@@ -131,8 +132,10 @@ void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* 
             pValues[Type] = eType == IconDirectory ? DirectoryType : eType == IconSystem ? SystemType : UserType;
             pValues[Parent] = row.m_qstrParent;
             pValues[Name] = row.m_qstrName;
-            pValues[Functionality] = row.m_qstrFunctionality;
-            pValues[IconFilename] = row.m_qstrIconFilename;
+            // Every item there, as the format has it: a folder's command is
+            // an empty text, not none.
+            pValues[Functionality] = row.m_qstrFunctionality.isNull() ? EmptyText : row.m_qstrFunctionality;
+            pValues[IconFilename] = row.m_qstrIconFilename.isNull() ? EmptyText : row.m_qstrIconFilename;
             pValues[XPos] = Decimal(row.m_iX);
             pValues[YPos] = Decimal(row.m_iY);
             pValues[Depth] = Decimal(row.m_iDepth);

@@ -4,6 +4,7 @@
 #include "CivcIconViewContainer.h"
 #include "CsfdSimpleFileDialogIf.h"
 #include "CwsDirectoryIcon.h"
+#include "commandlauncher_p.h"
 #include "questionbox_p.h"
 #include "workspacenames_p.h"
 
@@ -17,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -88,6 +88,7 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     , m_qstrDirectory(std::move(p_qstrDirectory))
     , m_pqfswWatcher(new QFileSystemWatcher(this))
     , m_pqtTakeIn(new QTimer(this))
+    , m_pLauncher(new CommandLauncher(this))
 {
     m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
     AddMenuItem(m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
@@ -120,6 +121,10 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     connect(m_pqtTakeIn, &QTimer::timeout, this, &CivmIconViewManager::WatchedFileChanged);
     connect(m_pqfswWatcher, &QFileSystemWatcher::directoryChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
     connect(m_pqfswWatcher, &QFileSystemWatcher::fileChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
+
+    connect(m_pLauncher, &CommandLauncher::NotRun, this, [this](const QString& p_qstrCommand) {
+        ShowError(tr("Der Befehl \"%1\" kann nicht ausgeführt werden.\n").arg(p_qstrCommand));
+    });
 
     FillView();
     WatchedFileChanged();
@@ -219,13 +224,9 @@ void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
     case IconSystem:
         Q_EMIT SystemCall(pcwsIcon->GetFunctionality());
         break;
-    case IconUser: {
-        // Runs until the command interpreter returns; what it returns is
-        // not looked at.
-        const int iStatus = std::system(pcwsIcon->GetFunctionality().toLocal8Bit().constData());
-        Q_UNUSED(iStatus);
+    case IconUser:
+        m_pLauncher->Start(pcwsIcon->GetFunctionality());
         break;
-    }
     case IconDirectory:
         m_pcwsCurrentDirectory = static_cast<CwsDirectoryIcon*>(pcwsIcon);
         ShowDirectory();
@@ -272,12 +273,7 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
         break;
     }
     case MenuRename:
-        if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
-            if (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)
-                ShowError(tr("Dies ist ein Programm Icon, diese können Sie nicht umbenannt werden\n"));
-            else
-                RenameItem(p_pqiviIcon);
-        }
+        RenameItem(p_pqiviIcon); // refused in edit() for a program entry or the up link
         break;
     case MenuProperties:
         if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
@@ -358,6 +354,18 @@ void CivmIconViewManager::dropEvent(QDropEvent* event)
             MoveItem(qpNode->GetIcon(), qpPlace);
     }
     Commit();
+}
+
+bool CivmIconViewManager::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Renaming starts here, by F2 or by the menu; other triggers open no editor.
+    const CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(itemFromIndex(index));
+    const bool bRenaming = trigger == EditKeyPressed || trigger == AllEditTriggers;
+    if (bRenaming && pcwsIcon && (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)) {
+        ShowError(tr("Dies ist ein Programm Icon, diese können Sie nicht umbenannt werden\n"));
+        return false;
+    }
+    return CivIconView::edit(index, trigger, event);
 }
 
 void CivmIconViewManager::ShowError(const QString& p_qstrText)

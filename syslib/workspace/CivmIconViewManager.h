@@ -6,6 +6,7 @@
 #include "torvasyslib_export.h"
 
 class CivcIconViewContainer;
+class CommandLauncher;
 class CwsDirectoryIcon;
 class CwsIcon;
 class QFileSystemWatcher;
@@ -18,7 +19,9 @@ class QTimer;
 ///
 /// A double-click or Return opens the icon: a folder shows its children, the
 /// up link ".." its parent folder, a program entry hands its command to the
-/// host through SystemCall(), a user entry runs its command with system().
+/// host through SystemCall(), a user entry runs its command with the shell
+/// in the background (the window never waits for it, and it goes on when
+/// the host ends); a command the shell cannot run is told in a "Fehler" box.
 /// The right mouse button (or the context menu key, or Shift+F10) opens the
 /// context menu: "Öffnen", "Neuer Ordner", "Neuer Eintrag", "Eintrag
 /// löschen", "Umbenennen", "Eigenschaften" on an icon, the two "Neu…" entries
@@ -74,6 +77,9 @@ Q_SIGNALS:
 protected:
     /// Icons moved by dragging keep their places, and the places are saved.
     void dropEvent(QDropEvent* event) override;
+    /// F2 renames as "Umbenennen" does: a program entry or the up link is
+    /// kept, with a "Fehler" box.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 protected Q_SLOTS:
     /// Shows the context menu and carries out the entry chosen.
@@ -117,6 +123,7 @@ private:
     CwsDirectoryIcon* m_pcwsCurrentDirectory = nullptr;
     QFileSystemWatcher* m_pqfswWatcher;
     QTimer* m_pqtTakeIn;
+    CommandLauncher* m_pLauncher;
 };
 
 #endif

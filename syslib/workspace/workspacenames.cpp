@@ -19,7 +19,7 @@ bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, co
         for (CwsIcon* pcwsChild : std::as_const(*pcwsFolder->GetChildrenList())) {
             if (pcwsChild->GetType() != IconDirectory)
                 continue;
-            if (pcwsChild != p_pcwsExcept && pcwsChild->GetName() == p_qstrName)
+            if (pcwsChild != p_pcwsExcept && pcwsChild->GetName().trimmed() == p_qstrName.trimmed())
                 return true;
             vFolders.push_back(static_cast<CwsDirectoryIcon*>(pcwsChild));
         }
@@ -34,14 +34,14 @@ QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p
     if (p_qstrName.trimmed().isEmpty())
         return QCoreApplication::translate("CivmIconViewManager", "Der Name darf nicht leer sein.\n");
     for (const CwsIcon* pcwsChild : std::as_const(*p_pcwsFolder->GetChildrenList())) {
-        if (pcwsChild != p_pcwsNode && pcwsChild->GetName() == p_qstrName)
+        if (pcwsChild != p_pcwsNode && pcwsChild->GetName().trimmed() == p_qstrName.trimmed())
             return QCoreApplication::translate("CivmIconViewManager",
                                                "Der Name \"%1\" ist in diesem Ordner schon vergeben.\n")
                 .arg(p_qstrName);
     }
     if (!p_bFolder)
         return QString();
-    if (p_qstrName == QLatin1String("root"))
+    if (p_qstrName.trimmed() == QLatin1String("root"))
         return QCoreApplication::translate("CivmIconViewManager",
                                            "Der Name \"root\" ist dem obersten Ordner vorbehalten.\n");
     CwsDirectoryIcon* pcwsRoot = p_pcwsFolder;

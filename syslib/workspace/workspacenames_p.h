@@ -8,9 +8,10 @@ class CwsDirectoryIcon;
 class CwsIcon;
 
 // Names in the workspace tree: a name is not empty (nor only spaces), a
-// child's name is unique in its folder, and
-// since the record file links a node to its folder by the folder's name, a
-// folder's name is unique in the whole tree and never "root".
+// child's name is unique in its folder, and since the record file links a
+// node to its folder by the folder's name, a folder's name is unique in the
+// whole tree and never "root". Names that differ only by spaces around them
+// look the same, and count as the same.
 namespace WorkspaceNames
 {
 // Why p_qstrName cannot be given to p_pcwsNode (null: a new node) in

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sqlite3.h>
+
 namespace
 {
 // The tree as text, one line a node, every field included.
@@ -157,6 +159,41 @@ private Q_SLOTS:
         QCOMPARE(engine.GetNumberOfDataSets(1), 7); // pre-order, an empty data set for each up link
         QCOMPARE(engine.GetDataSet(1, 1)->GetItemCount(), 0);
         QCOMPARE(engine.GetDataSet(1, 2)->GetItem("Parent/STRING")->GetString(), QString("Büro"));
+    }
+
+    // A file of version 1.0 written back with items lost (a folder's empty command as none) or values changed.
+    void filesOfVersion1()
+    {
+        QFile qfSql(SAMPLE_SQL); // the demo's sample, as 1.0 wrote workspaces
+        QVERIFY(qfSql.open(QIODevice::ReadOnly));
+        sqlite3* pDb = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(Icons()).constData(), &pDb), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(pDb, qfSql.readAll().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(pDb);
+        const auto rows = [&] {
+            QStringList qslRows;
+            sqlite3* pRead = nullptr;
+            sqlite3_open(QFile::encodeName(Icons()).constData(), &pRead);
+            sqlite3_stmt* pStmt = nullptr;
+            sqlite3_prepare_v2(pRead, "SELECT * FROM rbox_data_1 ORDER BY id", -1, &pStmt, nullptr);
+            while (sqlite3_step(pStmt) == SQLITE_ROW) {
+                QStringList qslValues;
+                for (int i = 1; i < sqlite3_column_count(pStmt); ++i) // without the id: the sample is not in pre-order
+                    qslValues << (sqlite3_column_type(pStmt, i) == SQLITE_NULL ? "NULL"
+                                                                               : "'"
+                                          + QString::fromUtf8(reinterpret_cast<const char*>(
+                                              sqlite3_column_text(pStmt, i)))
+                                          + "'");
+                qslRows << qslValues.join(',');
+            }
+            sqlite3_finalize(pStmt);
+            sqlite3_close(pRead);
+            qslRows.sort();
+            return qslRows;
+        };
+        const QStringList qslBefore = rows();
+        QVERIFY(CivcIconViewContainer(&m_view, m_dir.path()).Save());
+        QCOMPARE(rows(), qslBefore);
     }
 
     // Two stores of one workspace losing each other's changes, or bringing back what one deleted untouched.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CivmIconViewManager.h"
 #include "CwsDirectoryIcon.h"
+#include "Files.h"
 #include "UiDriver.h"
 
 #include <QAccessible>
@@ -142,6 +143,39 @@ private Q_SLOTS:
         QCOMPARE(systemCall, QList<QVariantList>({{QString("editor \"a b\" & c")}}));
     }
 
+    // A command that makes the window wait for it, or one the shell cannot run that gives no sign.
+    void launching_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("told"); // the command named in the "Fehler" box; none: it runs
+        QTest::newRow("waits for a file") << "while [ ! -e go ]; do sleep 0.05; done && touch gone" << QString();
+        QTest::newRow("not found") << "no-such-command-torvas --x"
+                                   << "no-such-command-torvas --x";
+        QTest::newRow("not found, in the background") << "no-such-command-torvas &"
+                                                      << "no-such-command-torvas";
+        QTest::newRow("not executable") << "./plain.txt"
+                                        << "./plain.txt";
+    }
+    void launching()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, told);
+        QDir::setCurrent(m_dir.absolutePath());
+        QFile::remove("go");
+        QFile::remove("gone");
+        QVERIFY(Files::Write("plain.txt", "text"));
+        QVERIFY(m_pManager->InsertItem(new CwsIcon(m_pManager.get(), "Befehl", command, "", IconUser, 0, 0, 9,
+                                                   m_pManager->GetCurrentDirectory())));
+        const auto pBox = told.isEmpty() ? nullptr : UiDriver::CloseNextMessageBox();
+        DoubleClick("Befehl"); // returns at once, whatever the command does
+        if (told.isEmpty()) {
+            QVERIFY(Files::Write("go", ""));
+            QTRY_VERIFY(QFile::exists("gone"));
+        } else {
+            QTRY_COMPARE(pBox->m_qstrText, "Der Befehl \"" + told + "\" kann nicht ausgeführt werden.\n");
+        }
+    }
+
     // New and edited entries built wrongly, Return or Escape doing the wrong thing, cancelled searches emptying fields.
     void entryDialog()
     {
@@ -219,7 +253,9 @@ private Q_SLOTS:
                                           {"Umbenennen", "Notiz", "Editor", qstrTaken.arg("Editor"), "0"},
                                           {"Umbenennen", "Programme", "Unter", qstrFolder, "1"},
                                           {"Umbenennen", "Programme", "root", qstrRoot, "2"},
-                                          {"Umbenennen", "Notiz", "", qstrEmpty, "0"}})
+                                          {"Umbenennen", "Notiz", "", qstrEmpty, "0"},
+                                          {"Neuer Ordner", "", "Programme ", qstrTaken.arg("Programme "), "0"},
+                                          {"Umbenennen", "Notiz", " Editor", qstrTaken.arg(" Editor"), "1"}})
             QTest::newRow(qPrintable(qslRow.mid(0, 3).join(", "))) << qslRow;
     }
     void refusedNames()
@@ -258,15 +294,23 @@ private Q_SLOTS:
         DoubleClick("Programme");
         for (const QString qstrRow :
              {"Umbenennen|können Sie nicht umbenannt werden", "Eigenschaften|Icon haben keine sichtbaren Eigenschaften",
-              "Eintrag löschen|können Sie nicht löschen"}) {
+              "Eintrag löschen|können Sie nicht löschen", "F2|können Sie nicht umbenannt werden"}) {
             for (const char* szItem : {"..", "Rechner"}) {
                 auto pBox = UiDriver::CloseNextMessageBox();
-                ChooseFromMenu(szItem, qstrRow.section('|', 0, 0));
+                if (qstrRow.startsWith("F2")) {
+                    m_pManager->setCurrentItem(Item(szItem));
+                    QTest::keyClick(m_pManager.get(), Qt::Key_F2);
+                } else {
+                    ChooseFromMenu(szItem, qstrRow.section('|', 0, 0));
+                }
+                QTRY_VERIFY(pBox->m_bShown);
                 QCOMPARE(pBox->m_qstrCaption + pBox->m_qstrText,
                          "FehlerDies ist ein Programm Icon, diese " + qstrRow.section('|', 1) + "\n");
             }
         }
         QCOMPARE(Shown(), QStringList({"..", "Rechner", "Unter"}));
+        QVERIFY(!m_pManager->viewport()->findChild<QLineEdit*>()
+                || !m_pManager->viewport()->findChild<QLineEdit*>()->isVisible());
     }
 
     // The wrong node deleted, or a folder with entries deleted without asking.

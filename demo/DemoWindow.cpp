@@ -101,6 +101,7 @@ void DemoWindow::Print(const QString& p_qstrFunction)
     const QString qstrSample = QString::fromUtf8(qfSample.readAll());
     const QString qstrChosen = tr("Gedruckt, wohin Sie es im Druckdialog bestimmt haben.");
     QString qstrWhere;
+    bool bPrinted = false;
     if (p_qstrFunction == QLatin1String("print-html-printer")) {
         // The caller's printer: the default one, or a PDF file when no
         // printer is installed.
@@ -116,22 +117,23 @@ void DemoWindow::Print(const QString& p_qstrFunction)
         } else {
             qstrWhere = tr("Gedruckt auf %1").arg(qpPrinter.printerName());
         }
-        CpmPrintManager::PrintHTML(qstrSample, &qpPrinter, this, 72, 72);
+        bPrinted = CpmPrintManager::PrintHTML(qstrSample, &qpPrinter, this, 72, 72);
     } else if (p_qstrFunction == QLatin1String("print-html-dialog")) {
-        CpmPrintManager::PrintHTML(qstrSample, this, 72, 72);
+        bPrinted = CpmPrintManager::PrintHTML(qstrSample, this, 72, 72);
         qstrWhere = qstrChosen;
     } else if (p_qstrFunction == QLatin1String("print-html-list")) {
-        CpmPrintManager::PrintHTML(QStringList {qstrSample, "<h1>Zweiter Text</h1><p>Ein eigener Druckauftrag.</p>",
-                                                "<h1>Dritter Text</h1><p>Noch ein Druckauftrag.</p>"},
-                                   72, 72);
+        bPrinted = CpmPrintManager::PrintHTML(QStringList {qstrSample,
+                                                           "<h1>Zweiter Text</h1><p>Ein eigener Druckauftrag.</p>",
+                                                           "<h1>Dritter Text</h1><p>Noch ein Druckauftrag.</p>"},
+                                              72, 72);
         qstrWhere = qstrChosen
             + tr(" In eine Datei gedruckt, stehen der zweite und dritte Text in "
                  "\"…-2.pdf\" und \"…-3.pdf\" daneben.");
     } else {
         QTextDocument qtdSample;
         qtdSample.setHtml(qstrSample);
-        CpmPrintManager::PrintPlain(qtdSample.toPlainText());
+        bPrinted = CpmPrintManager::PrintPlain(qtdSample.toPlainText());
         qstrWhere = qstrChosen;
     }
-    statusBar()->showMessage(qstrWhere, 10000);
+    statusBar()->showMessage(bPrinted ? qstrWhere : tr("Nicht gedruckt."), 10000);
 }

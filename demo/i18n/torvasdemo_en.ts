@@ -47,6 +47,10 @@ Ordner öffnen Sie mit einem Doppelklick, das Kontextmenü mit der rechten Maust
 
 Double-click opens a folder, the right mouse button the context menu. Every change to the workspace is saved at once.</translation>
     </message>
+    <message>
+        <source>Nicht gedruckt.</source>
+        <translation>Not printed.</translation>
+    </message>
 </context>
 <context>
     <name>InputsDialog</name>

@@ -66,7 +66,7 @@ std::unique_ptr<QPrinter> NextPrinter(const QPrinter& p_qpPrevious, const QStrin
 }
 }
 
-void CpmPrintManager::PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
+bool CpmPrintManager::PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
                                 uint p_uiMarginY)
 {
     p_pqpPrinter->setFullPage(true);
@@ -74,16 +74,18 @@ void CpmPrintManager::PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWid
     // already painting ignores it.
     p_pqpPrinter->setPageSize(QPageSize(QPageSize::A4));
     QPainter qpPainter;
-    if (qpPainter.begin(p_pqpPrinter))
-        PageLoop::Print(qpPainter, *p_pqpPrinter, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY));
+    if (!qpPainter.begin(p_pqpPrinter))
+        return false;
+    PageLoop::Print(qpPainter, *p_pqpPrinter, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY));
+    return qpPainter.end();
 }
 
-void CpmPrintManager::PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY)
+bool CpmPrintManager::PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY)
 {
-    PageLoop::PrintAfterDialog(nullptr, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY), true);
+    return PageLoop::PrintAfterDialog(nullptr, WithPrintFont(p_qstrText, p_pqwParent, p_uiMarginX, p_uiMarginY), true);
 }
 
-void CpmPrintManager::PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY)
+bool CpmPrintManager::PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY)
 {
     QTextEdit qteEdit;
     qteEdit.setObjectName(QStringLiteral("Edit"));
@@ -93,19 +95,23 @@ void CpmPrintManager::PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p
     QPainter qpPainter;
     std::unique_ptr<QPrinter> pqpPrinter;
     QString qstrFirstFile;
+    bool bPrinted = false; // every job, and at least one
 
     for (int iJob = 1; iJob <= p_qslTexts.size() && !p_qslTexts.at(iJob - 1).isNull(); ++iJob) {
         if (!pqpPrinter) {
             pqpPrinter = std::make_unique<QPrinter>(QPrinter::PrinterResolution);
             if (!SetUp(*pqpPrinter))
-                return;
+                return false;
             qstrFirstFile = pqpPrinter->outputFileName();
+            bPrinted = true;
         } else {
             pqpPrinter = NextPrinter(*pqpPrinter, qstrFirstFile, iJob);
         }
         pqpPrinter->setFullPage(true);
-        if (!qpPainter.begin(pqpPrinter.get()))
+        if (!qpPainter.begin(pqpPrinter.get())) {
+            bPrinted = false;
             continue; // this job cannot print; the next may
+        }
         qpPainter.setFont(qteEdit.font());
         qteEdit.setHtml(p_qslTexts.at(iJob - 1));
 
@@ -117,21 +123,23 @@ void CpmPrintManager::PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p
         settings.m_qpPalette = qteEdit.palette();
         settings.m_bPrintFontOnEveryPage = false;
         PageLoop::Print(qpPainter, *pqpPrinter, settings);
-        qpPainter.end();
+        bPrinted = qpPainter.end() && bPrinted;
     }
+    return bPrinted;
 }
 
-void CpmPrintManager::PrintPlain(QString p_qstrText)
+bool CpmPrintManager::PrintPlain(QString p_qstrText)
 {
     QPrinter qpPrinter(QPrinter::ScreenResolution);
     if (!SetUp(qpPrinter))
-        return;
+        return false;
     QPainter qpPainter;
     if (!qpPainter.begin(&qpPrinter))
-        return;
+        return false;
     qpPainter.setFont(PageLoop::PrintFont());
     if (qpPrinter.height() - 10 < 10)
         qpPrinter.newPage();
     qpPainter.drawText(QRect(10, 10, qpPrinter.width(), qpPainter.fontMetrics().lineSpacing()),
                        Qt::TextExpandTabs | Qt::TextDontClip, p_qstrText);
+    return qpPainter.end();
 }

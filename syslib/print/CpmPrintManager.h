@@ -28,19 +28,26 @@ public:
     /// \param p_pqwParent its palette colours the text (none: the default palette).
     /// \param p_uiMarginX the left and right margins in points.
     /// \param p_uiMarginY the top and bottom margins in points.
-    static void PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
+    /// \return true when it printed; false when the printer could not.
+    static bool PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
                           uint p_uiMarginY);
     /// Prints on A4 after the print dialog; a cancelled dialog prints nothing.
-    static void PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY);
+    /// \return true when it printed; false when the dialog was cancelled or
+    ///         the printer could not print.
+    static bool PrintHTML(QString p_qstrText, QWidget* p_pqwParent, uint p_uiMarginX, uint p_uiMarginY);
     /// Prints every text as a print job of its own after one print dialog.
     /// The list ends at its first null text; an empty list asks nothing.
     /// Printing into a file, the second text goes to "name-2.pdf" beside
     /// "name.pdf", and so on.
-    static void PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY);
+    /// \return true when every job printed; false when the dialog was
+    ///         cancelled, a job could not print, or there was none.
+    static bool PrintHTML(QStringList p_qslTexts, uint p_uiMarginX, uint p_uiMarginY);
     /// Prints plain text on one page after the print dialog: lines one below
     /// the other from the page's corner, tabs expanded, nothing wrapped;
     /// what does not fit is not printed.
-    static void PrintPlain(QString p_qstrText);
+    /// \return true when it printed; false when the dialog was cancelled or
+    ///         the printer could not print.
+    static bool PrintPlain(QString p_qstrText);
 };
 
 #endif

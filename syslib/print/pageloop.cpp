@@ -116,16 +116,18 @@ int PageLoop::Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Sett
     return iPage;
 }
 
-void PageLoop::PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4)
+bool PageLoop::PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4)
 {
     QPrinter qpPrinter(QPrinter::ScreenResolution);
     qpPrinter.setFullPage(true);
     QPrintDialog qpdDialog(&qpPrinter, p_pqwDialogParent);
     if (qpdDialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     if (p_bA4)
         qpPrinter.setPageSize(QPageSize(QPageSize::A4));
     QPainter qpPainter;
-    if (qpPainter.begin(&qpPrinter))
-        Print(qpPainter, qpPrinter, p_settings);
+    if (!qpPainter.begin(&qpPrinter))
+        return false;
+    Print(qpPainter, qpPrinter, p_settings);
+    return qpPainter.end();
 }

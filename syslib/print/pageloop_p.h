@@ -38,8 +38,8 @@ int Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Settings& p_se
 
 // Shows the printer set-up dialog for a printer in screen resolution and
 // full-page mode and, unless it is cancelled, prints on it (on A4 when asked
-// for; otherwise on the paper the dialog chose).
-void PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4);
+// for; otherwise on the paper the dialog chose). True when it printed.
+bool PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4);
 }
 
 #endif

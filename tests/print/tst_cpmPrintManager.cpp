@@ -100,22 +100,23 @@ private Q_SLOTS:
         CheckPages(PrintToPdf(Document(row[3]), row[0], row[1], row[2]), Words(row[3]), row[0], row[1], row[2]);
     }
 
-    // Printing through the dialog, plain text or a list of texts lost, cut or sent where the dialog did not say.
+    // Printing through the dialog, plain text or a list of texts lost, cut or sent where the dialog did not say; a
+    // cancelled or failed print told as printed.
     void dialogOverloads()
     {
         QPrinter printer; // to a PDF without a file name: cannot paint
         printer.setOutputFormat(QPrinter::PdfFormat);
-        CpmPrintManager::PrintHTML(Document(3), &printer, &m_parent, 72, 72);
+        QVERIFY(!CpmPrintManager::PrintHTML(Document(3), &printer, &m_parent, 72, 72));
 
         auto pbShown = UiDriver::AnswerPrintDialog(m_dir.filePath("dialog.pdf"));
-        CpmPrintManager::PrintHTML(Document(100), &m_parent, 72, 72);
+        QVERIFY(CpmPrintManager::PrintHTML(Document(100), &m_parent, 72, 72));
         CheckPages(ReadPdf(m_dir.filePath("dialog.pdf")), Words(100), 96, 72, 72);
 
         pbShown = UiDriver::AnswerPrintDialog(m_dir.filePath("plain.pdf"));
         QStringList qslLines = {QString("long ").repeated(60)};
         for (int i = 0; i < 200; ++i)
             qslLines << QString("line%1\tafter-tab").arg(i);
-        CpmPrintManager::PrintPlain(qslLines.join('\n'));
+        QVERIFY(CpmPrintManager::PrintPlain(qslLines.join('\n')));
         const PdfContent plain = ReadPdf(m_dir.filePath("plain.pdf"));
         QCOMPARE(plain.m_qlPages.size(), 1);
         QVERIFY(plain.Words().count("long") < 60 && plain.Words().contains("line0")
@@ -124,24 +125,24 @@ private Q_SLOTS:
                 > plain.m_qlWords.at(plain.Words().indexOf("line0")).m_qrBox.right() + 5);
 
         pbShown = UiDriver::AnswerPrintDialog(m_dir.filePath("list.pdf"));
-        CpmPrintManager::PrintHTML(QStringList {Document(2, "a"), Document(80, "b"), Document(3, "c"), QString(), "d"},
-                                   72, 72);
+        QVERIFY(CpmPrintManager::PrintHTML(
+            QStringList {Document(2, "a"), Document(80, "b"), Document(3, "c"), QString(), "d"}, 72, 72));
         for (const auto& [qstrFile, qstrPrefix, iParagraphs] : {std::tuple {QString("list.pdf"), "a", 2},
                                                                 {QString("list-2.pdf"), "b", 80},
                                                                 {QString("list-3.pdf"), "c", 3}})
             CheckPages(ReadPdf(m_dir.filePath(qstrFile)), Words(iParagraphs, qstrPrefix), 96, 72, 72);
         QVERIFY(!QFile::exists(m_dir.filePath("list-4.pdf")));
 
-        for (const auto& fnPrint : std::initializer_list<std::function<void()>> {
-                 [&] { CpmPrintManager::PrintHTML(Document(1), &m_parent, 72, 72); },
-                 [] { CpmPrintManager::PrintPlain("nothing"); },
-                 [] { CpmPrintManager::PrintHTML(QStringList {Document(1, "x")}, 72, 72); }}) {
-            pbShown = UiDriver::AnswerPrintDialog(QString()); // cancelled: nothing printed
-            fnPrint();
+        for (const auto& fnPrint : std::initializer_list<std::function<bool()>> {
+                 [&] { return CpmPrintManager::PrintHTML(Document(1), &m_parent, 72, 72); },
+                 [] { return CpmPrintManager::PrintPlain("nothing"); },
+                 [] { return CpmPrintManager::PrintHTML(QStringList {Document(1, "x")}, 72, 72); }}) {
+            pbShown = UiDriver::AnswerPrintDialog(QString()); // cancelled: nothing printed, and told
+            QVERIFY(!fnPrint());
             QVERIFY(*pbShown);
         }
         pbShown = UiDriver::AnswerPrintDialog(QString(), 300);
-        CpmPrintManager::PrintHTML(QStringList(), 72, 72);
+        QVERIFY(!CpmPrintManager::PrintHTML(QStringList(), 72, 72));
         QTest::qWait(400); // an empty list asks nothing
         QVERIFY(!*pbShown);
     }

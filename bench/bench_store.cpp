@@ -85,17 +85,28 @@ void BM_SaveTree(benchmark::State& state, Shape p_eShape)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// A workspace window: a store of a tree of the given size, the root's icons
+// shown.
+struct Window
+{
+    explicit Window(int p_iCount)
+    {
+        Grow(m_store.GetRoot(), p_iCount);
+        m_store.GetRoot()->ShowDirectory();
+    }
+
+    QTemporaryDir m_dir;
+    CivIconView m_view;
+    CivcIconViewContainer m_store {&m_view, m_dir.path()};
+};
+
 // What a change made through the workspace widget costs on the GUI thread:
 // the whole tree written at once, with the root's icons shown.
 void BM_SaveAfterChange(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    CivIconView view;
-    CivcIconViewContainer store(&view, dir.path());
-    Grow(store.GetRoot(), int(state.range(0)));
-    store.GetRoot()->ShowDirectory();
+    Window window(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.Save());
+        benchmark::DoNotOptimize(window.m_store.Save());
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -104,13 +115,10 @@ void BM_SaveAfterChange(benchmark::State& state)
 // set) taken in before the whole tree is written with this one's.
 void BM_SaveAfterOtherSaved(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    CivIconView view;
-    CivcIconViewContainer store(&view, dir.path());
-    Grow(store.GetRoot(), int(state.range(0)));
-    store.GetRoot()->ShowDirectory();
+    Window window(int(state.range(0)));
+    CivcIconViewContainer& store = window.m_store;
     store.Save();
-    CivcIconViewContainer other(nullptr, dir.path());
+    CivcIconViewContainer other(nullptr, window.m_dir.path());
     // The last entries of the root, one for each window.
     const auto entry = [](CivcIconViewContainer& p_store, int p_iFromEnd) {
         const QList<CwsIcon*>& qlChildren = *p_store.GetRoot()->GetChildrenList();

@@ -358,10 +358,12 @@ void CivmIconViewManager::dropEvent(QDropEvent* event)
 
 bool CivmIconViewManager::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
-    // Renaming starts here, by F2 or by the menu; other triggers open no editor.
+    // Renaming starts here, by F2 or by the menu; other triggers open no editor. The tree is only
+    // looked at for these two: the view also calls in here while the tree is being taken down.
+    if (trigger != EditKeyPressed && trigger != AllEditTriggers)
+        return CivIconView::edit(index, trigger, event);
     const CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(itemFromIndex(index));
-    const bool bRenaming = trigger == EditKeyPressed || trigger == AllEditTriggers;
-    if (bRenaming && pcwsIcon && (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)) {
+    if (pcwsIcon && (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)) {
         ShowError(tr("Dies ist ein Programm Icon, diese können Sie nicht umbenannt werden\n"));
         return false;
     }

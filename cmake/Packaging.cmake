@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: BSD-3-Clause
 # Debian packages the way Debian splits a library: "cmake --build <build>
-# --target package" makes libtorvasyslib1 (the two shared libraries) and
+# --target package" makes libtorvasyslib<soname> (the two shared libraries) and
 # libtorvasyslib-dev (headers, CMake package, pkg-config file).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvasyslib)
@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/syslib ${PROJECT_BINARY_DIR}/rbox)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY "=")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://torvasyslib.example.org")
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libtorvasyslib1)
+set(runtime_package libtorvasyslib${PROJECT_VERSION_MAJOR})
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${runtime_package})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # The shared libraries' caches are brought up to date through dpkg's trigger.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/deb/triggers "activate-noawait ldconfig\n")
@@ -34,7 +35,7 @@ set(CPACK_COMPONENT_RUNTIME_DESCRIPTION
     "workspace in.")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libtorvasyslib-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "libtorvasyslib1 (= ${package_version}), qt6-base-dev")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${runtime_package} (= ${package_version}), qt6-base-dev")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
     "Ready-made parts for Qt 6 desktop applications - development files\n"
     "Headers, the CMake package and the pkg-config file of TORVASyslib.")
@@ -42,7 +43,7 @@ set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
 # Each package carries the license and a changelog.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 string(TIMESTAMP date "%a, %d %b %Y 00:00:00 +0000" UTC)
-foreach(package libtorvasyslib1 libtorvasyslib-dev)
+foreach(package ${runtime_package} libtorvasyslib-dev)
   set(component runtime)
   if(package MATCHES "-dev$")
     set(component development)

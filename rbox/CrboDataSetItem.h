@@ -6,12 +6,19 @@
 
 #include <QString>
 
+#include <memory>
+
 /// One named value of a data set; every value travels as text.
 class RBOX_EXPORT CrboDataSetItem
 {
 public:
     /// An item of that column with that value.
     CrboDataSetItem(QString p_qstrName, QString p_qstrValue);
+    /// An item of its own with the same name and value.
+    CrboDataSetItem(const CrboDataSetItem& p_other);
+    /// Takes the other item's name and value.
+    CrboDataSetItem& operator=(const CrboDataSetItem& p_other);
+    ~CrboDataSetItem();
 
     /// The column's name.
     QString GetName() const;
@@ -23,8 +30,8 @@ public:
 private:
     friend class CrboDataSet;
 
-    QString m_qstrName;
-    QString m_qstrValue;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

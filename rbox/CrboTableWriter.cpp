@@ -6,7 +6,7 @@
 
 #include <QSet>
 
-class CrboTableWriter::Private
+class Q_DECL_HIDDEN CrboTableWriter::Private
 {
 public:
     explicit Private(const QString& p_qstrFileName)

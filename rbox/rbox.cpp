@@ -7,7 +7,7 @@
 
 #include <utility>
 
-class rbox::Private
+class Q_DECL_HIDDEN rbox::Private
 {
 public:
     QString m_qstrFileName;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "rboxfile_p.h"
 
+#include "CrboDataSet_p.h"
 #include "lentconnection_p.h"
 #include "tablechecksum_p.h"
 
@@ -338,12 +339,11 @@ public:
     // first).
     static void Keep(RboxTable& p_table, int p_iId, QList<QString>& p_qlValues)
     {
-        QList<CrboDataSetItem>& qlItems = p_table.m_dqDataSets.emplace_back(p_iId).m_qlItems;
+        QList<CrboDataSetItem>& qlItems = p_table.m_dqDataSets.emplace_back(p_iId).d->m_qlItems;
         qlItems.reserve(p_qlValues.size());
         for (int iColumn = 0; iColumn < p_qlValues.size(); ++iColumn) {
             if (!p_qlValues[iColumn].isNull())
-                qlItems.append(
-                    CrboDataSetItem(p_table.m_qlColumns[iColumn].m_qstrName, std::move(p_qlValues[iColumn])));
+                qlItems.emplaceBack(p_table.m_qlColumns[iColumn].m_qstrName, std::move(p_qlValues[iColumn]));
         }
     }
 };

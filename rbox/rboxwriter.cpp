@@ -21,8 +21,7 @@ bool RboxFile::Write(const QString& p_qstrFileName, const RboxTables& p_tables)
         vValues.resize(size_t(table.m_qlColumns.size()));
         for (const CrboDataSet& dataSet : table.m_dqDataSets) {
             for (size_t iColumn = 0; iColumn < vValues.size(); ++iColumn) {
-                const CrboDataSetItem* pItem
-                    = const_cast<CrboDataSet&>(dataSet).GetItem(table.m_qlColumns[qsizetype(iColumn)].m_qstrName);
+                const CrboDataSetItem* pItem = dataSet.GetItem(table.m_qlColumns[qsizetype(iColumn)].m_qstrName);
                 vValues[iColumn] = pItem ? pItem->GetString() : QString();
                 if (pItem && vValues[iColumn].isNull())
                     vValues[iColumn] = QStringLiteral(""); // an item, if of no text

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 /// The common base of model objects: a QObject without parent and name that
 /// can announce that it has changed.
 ///
@@ -26,6 +28,12 @@ Q_SIGNALS:
     /// or receives it; derived classes emit it for their own changes.
     /// \param p_pcboObject the object that changed.
     void ObjectChanged(CboBusinessObject* p_pcboObject);
+
+private:
+    // Room for the data of later versions without changing the object's
+    // size; a business object has none yet, so it stays null.
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

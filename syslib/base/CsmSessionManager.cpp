@@ -349,28 +349,14 @@ bool CsmSessionManager::AddKey(QString p_qstrKey)
     return true;
 }
 
-bool CsmSessionManager::IsKey(QString p_qstrKey)
+bool CsmSessionManager::IsKey(QString p_qstrKey) const
 {
     return d->FindKey(p_qstrKey);
 }
 
-bool CsmSessionManager::SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent)
-{
-    return Storable(p_qstrContent, "\n\r[") && d->SetBytes(p_qstrKey, p_qstrName, p_qstrContent.toUtf8());
-}
-
-bool CsmSessionManager::GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent)
-{
-    const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
-    if (!pEntry)
-        return false;
-    p_qstrContent = QString::fromUtf8(d->ContentOf(*pEntry));
-    return true;
-}
-
 bool CsmSessionManager::SetString(QString p_qstrKey, QString p_qstrName, QString p_qstrValue)
 {
-    return SetContent(p_qstrKey, p_qstrName, p_qstrValue);
+    return Storable(p_qstrValue, "\n\r[") && d->SetBytes(p_qstrKey, p_qstrName, p_qstrValue.toUtf8());
 }
 
 bool CsmSessionManager::SetInteger(QString p_qstrKey, QString p_qstrName, int p_iValue)
@@ -393,13 +379,13 @@ bool CsmSessionManager::SetFloat(QString p_qstrKey, QString p_qstrName, float p_
     return d->SetBytes(p_qstrKey, p_qstrName, QByteArray::number(iValue));
 }
 
-QString CsmSessionManager::GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault)
+QString CsmSessionManager::GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault) const
 {
-    QString qstrContent;
-    return GetContent(p_qstrKey, p_qstrName, qstrContent) ? qstrContent : p_qstrDefault;
+    const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
+    return pEntry ? QString::fromUtf8(d->ContentOf(*pEntry)) : p_qstrDefault;
 }
 
-int CsmSessionManager::GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault)
+int CsmSessionManager::GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault) const
 {
     const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
     if (!pEntry)
@@ -409,7 +395,7 @@ int CsmSessionManager::GetInteger(QString p_qstrKey, QString p_qstrName, int p_i
     return bOk ? iValue : 0;
 }
 
-float CsmSessionManager::GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault)
+float CsmSessionManager::GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault) const
 {
     const Entry* pEntry = d->Find(p_qstrKey, p_qstrName);
     if (!pEntry)

@@ -82,7 +82,7 @@ public:
     ///         one with a line break, which the file could not bring back.
     bool AddKey(QString p_qstrKey);
     /// Whether a key of exactly that name exists.
-    bool IsKey(QString p_qstrKey);
+    bool IsKey(QString p_qstrKey) const;
 
     /// Sets the content of the key's first entry of that name, or appends a
     /// new entry when there is none.
@@ -102,21 +102,18 @@ public:
 
     /// The content of the key's first entry of that name.
     /// \return the default when the key or the entry is missing.
-    QString GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault);
+    QString GetString(QString p_qstrKey, QString p_qstrName, QString p_qstrDefault) const;
     /// The content as a base-10 whole number, white space around it and one
     /// sign allowed.
     /// \return 0 for content that is no such number or lies outside the
     ///         32-bit range; the default when the key or entry is missing.
-    int GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault);
+    int GetInteger(QString p_qstrKey, QString p_qstrName, int p_iDefault) const;
     /// The content's longest leading decimal number divided by 1000 (0 when
     /// there is none).
     /// \return the default, not divided, when the key or entry is missing.
-    float GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault);
+    float GetFloat(QString p_qstrKey, QString p_qstrName, float p_fDefault) const;
 
 private:
-    bool SetContent(QString p_qstrKey, QString p_qstrName, QString p_qstrContent);
-    bool GetContent(QString p_qstrKey, QString p_qstrName, QString& p_qstrContent);
-
     std::unique_ptr<CsmSessionManagerPrivate> d;
 };
 

@@ -47,8 +47,8 @@ TextEncoding::Encoding TextEncoding::Of(const QByteArray& p_qbaBytes)
 QByteArray TextEncoding::Encode(const QString& p_qstrText, Encoding p_eEncoding)
 {
     if (p_eEncoding == Encoding::Latin1) {
-        const bool bFits = std::all_of(p_qstrText.cbegin(), p_qstrText.cend(),
-                                       [](QChar p_qc) { return p_qc.unicode() < 0x100; });
+        const bool bFits
+            = std::all_of(p_qstrText.cbegin(), p_qstrText.cend(), [](QChar p_qc) { return p_qc.unicode() < 0x100; });
         if (bFits)
             return p_qstrText.toLatin1();
     }

@@ -3,6 +3,7 @@
 
 #include "atomicfile_p.h"
 #include "builtinicons_p.h"
+#include "diagnostics_p.h"
 #include "filestamp_p.h"
 #include "glyphiconengine_p.h"
 #include "pageloop_p.h"
@@ -24,7 +25,6 @@
 #include <QTextList>
 #include <QToolBar>
 
-#include <cstdio>
 #include <utility>
 
 using BuiltinIcons::Icon;
@@ -41,42 +41,11 @@ QIcon ColourSquare(const QColor& p_qcColor)
                                          .toLatin1()));
 }
 
-// List styles of the paragraph styles 1 to 6; style 0 is a plain paragraph.
-const QTextListFormat::Style ListStyles[]
-    = {QTextListFormat::ListDisc,    QTextListFormat::ListCircle,     QTextListFormat::ListSquare,
-       QTextListFormat::ListDecimal, QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha};
-}
-
-class CbcTextEdit::Private
-{
-public:
-    // The window's file as it was loaded or last saved.
-    FileStamp m_stamp;
-};
-
-CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
-    : QMainWindow(parent, f)
-    , d(new Private)
-{
-    setObjectName(name);
-    CbcTextEdit::SetupFileActions();
-    CbcTextEdit::SetupEditActions();
-    CbcTextEdit::SetupTextActions();
-}
-
-CbcTextEdit::CbcTextEdit(QString fileName, QWidget* parent, const char* name, Qt::WindowFlags f)
-    : CbcTextEdit(parent, name, f)
-{
-    m_qstrFilename = std::move(fileName);
-    setWindowTitle(tr("%1[*] – Editor").arg(QFileInfo(m_qstrFilename).fileName()));
-    Load(m_qstrFilename);
-}
-
-CbcTextEdit::~CbcTextEdit() = default;
-
-QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QIcon& p_qiIcon, const QString& p_qstrMenuText,
-                                 const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
-                                 QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu)
+// An action built the window's way, added to the tool bar and the menu
+// where given.
+QAction* MakeAction(const QString& p_qstrShortText, const QIcon& p_qiIcon, const QString& p_qstrMenuText,
+                    const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName, QToolBar* p_pqtbToolBar,
+                    QMenu* p_pqmMenu)
 {
     auto* pqaAction = new QAction(p_qiIcon, p_qstrMenuText, p_pqoParent);
     pqaAction->setIconText(p_qstrShortText);
@@ -90,19 +59,103 @@ QAction* CbcTextEdit::MakeAction(const QString& p_qstrShortText, const QIcon& p_
     return pqaAction;
 }
 
+// List styles of the paragraph styles 1 to 6; style 0 is a plain paragraph.
+const QTextListFormat::Style ListStyles[]
+    = {QTextListFormat::ListDisc,    QTextListFormat::ListCircle,     QTextListFormat::ListSquare,
+       QTextListFormat::ListDecimal, QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha};
+}
+
+class Q_DECL_HIDDEN CbcTextEdit::Private
+{
+public:
+    explicit Private(CbcTextEdit* p_q)
+        : q(p_q)
+    { }
+
+    void FileSave();
+    void FilePrint();
+    void FileExit();
+    void EditUndo();
+    void EditRedo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void TextBold();
+    void TextUnderline();
+    void TextItalic();
+    void TextFamily(const QString& p_qstrFamily);
+    void TextSize(const QString& p_qstrSize);
+    void TextStyle(int p_iStyle);
+    void TextColor();
+    void TextAlign(QAction* p_pqaAction);
+    void FontChanged(const QFont& p_qfFont);
+    void ColorChanged(const QColor& p_qcColor);
+    void AlignmentChanged(int p_iAlignment);
+    void TableCellEdit();
+
+    void DoConnections(QTextEdit* p_pqteEditor);
+    // The format bar shows the format at the cursor.
+    void ShowFormatAtCursor();
+    void ShowFormat(const QTextCharFormat& p_qtcfFormat);
+    // Writes the text to the window's file; tells the user when it could not.
+    bool SaveToFile();
+    // Runs the editor's operation when there is an editor.
+    void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
+    void CreateEditor();
+
+    CbcTextEdit* q;
+    QAction* m_pqaTextBold = nullptr;
+    QAction* m_pqaTextUnderline = nullptr;
+    QAction* m_pqaTextItalic = nullptr;
+    QAction* m_pqaTextColor = nullptr;
+    QAction* m_pqaTextLeft = nullptr;
+    QAction* m_pqaTextCenter = nullptr;
+    QAction* m_pqaTextRight = nullptr;
+    QAction* m_pqaFileSave = nullptr;
+    QAction* m_pqaFileExit = nullptr;
+    QAction* m_pqaTextJustify = nullptr;
+    QComboBox* m_pqcbStyle = nullptr;
+    QComboBox* m_pqcbFamily = nullptr;
+    QComboBox* m_pqcbSize = nullptr;
+    QString m_qstrFilename;
+    QTextEdit* m_pqteEditor = nullptr;
+    // The window's file as it was loaded or last saved.
+    FileStamp m_stamp;
+};
+
+CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
+    : QMainWindow(parent, f)
+    , d(new Private(this))
+{
+    setObjectName(name);
+    CbcTextEdit::SetupFileActions();
+    CbcTextEdit::SetupEditActions();
+    CbcTextEdit::SetupTextActions();
+}
+
+CbcTextEdit::CbcTextEdit(QString fileName, QWidget* parent, const char* name, Qt::WindowFlags f)
+    : CbcTextEdit(parent, name, f)
+{
+    d->m_qstrFilename = std::move(fileName);
+    setWindowTitle(tr("%1[*] – Editor").arg(QFileInfo(d->m_qstrFilename).fileName()));
+    Load(d->m_qstrFilename);
+}
+
+CbcTextEdit::~CbcTextEdit() = default;
+
 void CbcTextEdit::SetupFileActions()
 {
     QToolBar* pqtbBar = addToolBar(tr("File Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("&Datei"));
-    m_pqaFileSave = MakeAction(tr("Speichern"), BuiltinIcons::Get(Icon::Save), tr("&Speichern..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_S), this, "fileSave", pqtbBar, pqmMenu);
-    connect(m_pqaFileSave, &QAction::triggered, this, &CbcTextEdit::FileSave);
+    d->m_pqaFileSave = MakeAction(tr("Speichern"), BuiltinIcons::Get(Icon::Save), tr("&Speichern..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_S), this, "fileSave", pqtbBar, pqmMenu);
+    connect(d->m_pqaFileSave, &QAction::triggered, this, [this] { d->FileSave(); });
     QAction* pqaPrint = MakeAction(tr("Drucken"), BuiltinIcons::Get(Icon::Print), tr("&Drucken..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_P), this, "filePrint", pqtbBar, pqmMenu);
-    connect(pqaPrint, &QAction::triggered, this, &CbcTextEdit::FilePrint);
-    m_pqaFileExit = MakeAction(tr("Editor beenden"), QIcon(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
-                               nullptr, pqmMenu);
-    connect(m_pqaFileExit, &QAction::triggered, this, &CbcTextEdit::FileExit);
+    connect(pqaPrint, &QAction::triggered, this, [this] { d->FilePrint(); });
+    d->m_pqaFileExit = MakeAction(tr("Editor beenden"), QIcon(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
+                                  nullptr, pqmMenu);
+    connect(d->m_pqaFileExit, &QAction::triggered, this, [this] { d->FileExit(); });
 }
 
 void CbcTextEdit::SetupEditActions()
@@ -110,20 +163,20 @@ void CbcTextEdit::SetupEditActions()
     QToolBar* pqtbBar = addToolBar(tr("Edit Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("&Bearbeiten"));
     const auto add = [&](const QString& p_qstrShort, Icon p_eIcon, const QString& p_qstrMenu, QKeyCombination p_kcKey,
-                         const char* p_szName, void (CbcTextEdit::*p_pmSlot)()) {
+                         const char* p_szName, void (Private::*p_pmSlot)()) {
         connect(MakeAction(p_qstrShort, BuiltinIcons::Get(p_eIcon), p_qstrMenu, QKeySequence(p_kcKey), this, p_szName,
                            pqtbBar, pqmMenu),
-                &QAction::triggered, this, p_pmSlot);
+                &QAction::triggered, this, [this, p_pmSlot] { (d.get()->*p_pmSlot)(); });
     };
-    add(tr("Rückgängig"), Icon::Undo, tr("&Rückgängig"), Qt::CTRL | Qt::Key_Z, "editUndo", &CbcTextEdit::EditUndo);
-    add(tr("Wiederholen"), Icon::Redo, tr("&Wiederholen"), Qt::CTRL | Qt::Key_Y, "editRedo", &CbcTextEdit::EditRedo);
+    add(tr("Rückgängig"), Icon::Undo, tr("&Rückgängig"), Qt::CTRL | Qt::Key_Z, "editUndo", &Private::EditUndo);
+    add(tr("Wiederholen"), Icon::Redo, tr("&Wiederholen"), Qt::CTRL | Qt::Key_Y, "editRedo", &Private::EditRedo);
     pqmMenu->addSeparator();
-    add(tr("Kopieren"), Icon::Copy, tr("&Kopieren"), Qt::CTRL | Qt::Key_C, "editCopy", &CbcTextEdit::EditCopy);
-    add(tr("Ausschneiden"), Icon::Cut, tr("&Ausschneiden"), Qt::CTRL | Qt::Key_X, "editCut", &CbcTextEdit::EditCut);
-    add(tr("Einfügen"), Icon::Paste, tr("&Einfügen"), Qt::CTRL | Qt::Key_V, "editPaste", &CbcTextEdit::EditPaste);
+    add(tr("Kopieren"), Icon::Copy, tr("&Kopieren"), Qt::CTRL | Qt::Key_C, "editCopy", &Private::EditCopy);
+    add(tr("Ausschneiden"), Icon::Cut, tr("&Ausschneiden"), Qt::CTRL | Qt::Key_X, "editCut", &Private::EditCut);
+    add(tr("Einfügen"), Icon::Paste, tr("&Einfügen"), Qt::CTRL | Qt::Key_V, "editPaste", &Private::EditPaste);
     QAction* pqaTableCell = MakeAction(tr("Tabellen Zelle Editieren"), QIcon(), tr("&Tabellen Zelle Editieren"),
                                        QKeySequence(Qt::CTRL | Qt::Key_T), this, "editTableCell", nullptr, pqmMenu);
-    connect(pqaTableCell, &QAction::triggered, this, &CbcTextEdit::TableCellEdit);
+    connect(pqaTableCell, &QAction::triggered, this, [this] { d->TableCellEdit(); });
 }
 
 void CbcTextEdit::SetupTextActions()
@@ -134,35 +187,37 @@ void CbcTextEdit::SetupTextActions()
     QToolBar* pqtbBar = addToolBar(tr("Format Actions"));
     QMenu* pqmMenu = menuBar()->addMenu(tr("F&ormat"));
 
-    m_pqcbStyle = new QComboBox(pqtbBar);
-    m_pqcbStyle->addItems({tr("Standard"), tr("ungeordnete Liste (Disc)"), tr("ungeordnete Liste (Kreis)"),
-                           tr("ungeordnete Liste (Rechteck)"), tr("geordnete Liste (numerisch)"),
-                           tr("geordnete Liste (Alphanumerisch Kleinbuchstaben)"),
-                           tr("geordnete Liste (Alphanumerisch Großbuchstaben)")});
-    m_pqcbStyle->setAccessibleName(tr("Absatzformat"));
-    m_pqcbStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pqcbStyle->setMinimumContentsLength(18);
-    connect(m_pqcbStyle, &QComboBox::activated, this, &CbcTextEdit::TextStyle);
-    pqtbBar->addWidget(m_pqcbStyle);
+    d->m_pqcbStyle = new QComboBox(pqtbBar);
+    d->m_pqcbStyle->addItems({tr("Standard"), tr("ungeordnete Liste (Disc)"), tr("ungeordnete Liste (Kreis)"),
+                              tr("ungeordnete Liste (Rechteck)"), tr("geordnete Liste (numerisch)"),
+                              tr("geordnete Liste (Alphanumerisch Kleinbuchstaben)"),
+                              tr("geordnete Liste (Alphanumerisch Großbuchstaben)")});
+    d->m_pqcbStyle->setAccessibleName(tr("Absatzformat"));
+    d->m_pqcbStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    d->m_pqcbStyle->setMinimumContentsLength(18);
+    connect(d->m_pqcbStyle, &QComboBox::activated, this, [this](int p_iStyle) { d->TextStyle(p_iStyle); });
+    pqtbBar->addWidget(d->m_pqcbStyle);
 
-    m_pqcbFamily = new QComboBox(pqtbBar);
-    m_pqcbFamily->setEditable(true);
-    m_pqcbFamily->setAccessibleName(tr("Schriftart"));
-    m_pqcbFamily->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pqcbFamily->setMinimumContentsLength(14);
-    m_pqcbFamily->addItems(QFontDatabase::families());
-    connect(m_pqcbFamily, &QComboBox::textActivated, this, &CbcTextEdit::TextFamily);
-    m_pqcbFamily->setEditText(QApplication::font().family());
-    pqtbBar->addWidget(m_pqcbFamily);
+    d->m_pqcbFamily = new QComboBox(pqtbBar);
+    d->m_pqcbFamily->setEditable(true);
+    d->m_pqcbFamily->setAccessibleName(tr("Schriftart"));
+    d->m_pqcbFamily->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    d->m_pqcbFamily->setMinimumContentsLength(14);
+    d->m_pqcbFamily->addItems(QFontDatabase::families());
+    connect(d->m_pqcbFamily, &QComboBox::textActivated, this,
+            [this](const QString& p_qstrFamily) { d->TextFamily(p_qstrFamily); });
+    d->m_pqcbFamily->setEditText(QApplication::font().family());
+    pqtbBar->addWidget(d->m_pqcbFamily);
 
-    m_pqcbSize = new QComboBox(pqtbBar);
-    m_pqcbSize->setEditable(true);
-    m_pqcbSize->setAccessibleName(tr("Schriftgröße"));
+    d->m_pqcbSize = new QComboBox(pqtbBar);
+    d->m_pqcbSize->setEditable(true);
+    d->m_pqcbSize->setAccessibleName(tr("Schriftgröße"));
     for (int iSize : QFontDatabase::standardSizes())
-        m_pqcbSize->addItem(QString::number(iSize));
-    connect(m_pqcbSize, &QComboBox::textActivated, this, &CbcTextEdit::TextSize);
-    m_pqcbSize->setEditText(QString::number(QApplication::font().pointSize()));
-    pqtbBar->addWidget(m_pqcbSize);
+        d->m_pqcbSize->addItem(QString::number(iSize));
+    connect(d->m_pqcbSize, &QComboBox::textActivated, this,
+            [this](const QString& p_qstrSize) { d->TextSize(p_qstrSize); });
+    d->m_pqcbSize->setEditText(QString::number(QApplication::font().pointSize()));
+    pqtbBar->addWidget(d->m_pqcbSize);
 
     const auto toggle = [&](const QString& p_qstrShort, Icon p_eIcon, const QString& p_qstrMenu,
                             QKeyCombination p_kcKey, QObject* p_pqoParent, const char* p_szName) {
@@ -171,100 +226,102 @@ void CbcTextEdit::SetupTextActions()
         pqaAction->setCheckable(true);
         return pqaAction;
     };
-    m_pqaTextBold = toggle(tr("Fett"), Icon::Bold, tr("&Fett"), Qt::CTRL | Qt::Key_B, this, "textBold");
-    connect(m_pqaTextBold, &QAction::triggered, this, &CbcTextEdit::TextBold);
-    m_pqaTextItalic = toggle(tr("Kursiv"), Icon::Italic, tr("&Kursiv"), Qt::CTRL | Qt::Key_I, this, "textItalic");
-    connect(m_pqaTextItalic, &QAction::triggered, this, &CbcTextEdit::TextItalic);
-    m_pqaTextUnderline = toggle(tr("Unterstrichen"), Icon::Underline, tr("&Unterstrichen"), Qt::CTRL | Qt::Key_U, this,
-                                "textUnderline");
-    connect(m_pqaTextUnderline, &QAction::triggered, this, &CbcTextEdit::TextUnderline);
+    d->m_pqaTextBold = toggle(tr("Fett"), Icon::Bold, tr("&Fett"), Qt::CTRL | Qt::Key_B, this, "textBold");
+    connect(d->m_pqaTextBold, &QAction::triggered, this, [this] { d->TextBold(); });
+    d->m_pqaTextItalic = toggle(tr("Kursiv"), Icon::Italic, tr("&Kursiv"), Qt::CTRL | Qt::Key_I, this, "textItalic");
+    connect(d->m_pqaTextItalic, &QAction::triggered, this, [this] { d->TextItalic(); });
+    d->m_pqaTextUnderline = toggle(tr("Unterstrichen"), Icon::Underline, tr("&Unterstrichen"), Qt::CTRL | Qt::Key_U,
+                                   this, "textUnderline");
+    connect(d->m_pqaTextUnderline, &QAction::triggered, this, [this] { d->TextUnderline(); });
     pqmMenu->addSeparator();
 
     auto* pqagAlignment = new QActionGroup(this);
     pqagAlignment->setExclusive(true);
-    connect(pqagAlignment, &QActionGroup::triggered, this, &CbcTextEdit::TextAlign);
-    m_pqaTextLeft = toggle(tr("Links"), Icon::Left, tr("&Links"), Qt::CTRL | Qt::Key_L, pqagAlignment, "textLeft");
-    m_pqaTextCenter
+    connect(pqagAlignment, &QActionGroup::triggered, this, [this](QAction* p_pqaAction) { d->TextAlign(p_pqaAction); });
+    d->m_pqaTextLeft = toggle(tr("Links"), Icon::Left, tr("&Links"), Qt::CTRL | Qt::Key_L, pqagAlignment, "textLeft");
+    d->m_pqaTextCenter
         = toggle(tr("Zentriert"), Icon::Center, tr("&Zentriert"), Qt::CTRL | Qt::Key_E, pqagAlignment, "textCenter");
-    m_pqaTextRight = toggle(tr("Rechts"), Icon::Right, tr("&Rechts"), Qt::CTRL | Qt::Key_R, pqagAlignment, "textRight");
-    m_pqaTextJustify
+    d->m_pqaTextRight
+        = toggle(tr("Rechts"), Icon::Right, tr("&Rechts"), Qt::CTRL | Qt::Key_R, pqagAlignment, "textRight");
+    d->m_pqaTextJustify
         = toggle(tr("Blocksatz"), Icon::Justify, tr("&Blocksatz"), Qt::CTRL | Qt::Key_J, pqagAlignment, "textjustify");
-    for (QAction* pqaAlign : {m_pqaTextLeft, m_pqaTextCenter, m_pqaTextRight, m_pqaTextJustify})
+    for (QAction* pqaAlign : {d->m_pqaTextLeft, d->m_pqaTextCenter, d->m_pqaTextRight, d->m_pqaTextJustify})
         pqagAlignment->addAction(pqaAlign);
     pqmMenu->addSeparator();
 
-    m_pqaTextColor = MakeAction(tr("Farbe"), ColourSquare(palette().color(QPalette::Text)), tr("&Farbe..."),
-                                QKeySequence(), this, "textColor", pqtbBar, pqmMenu);
-    connect(m_pqaTextColor, &QAction::triggered, this, &CbcTextEdit::TextColor);
+    d->m_pqaTextColor = MakeAction(tr("Farbe"), ColourSquare(palette().color(QPalette::Text)), tr("&Farbe..."),
+                                   QKeySequence(), this, "textColor", pqtbBar, pqmMenu);
+    connect(d->m_pqaTextColor, &QAction::triggered, this, [this] { d->TextColor(); });
 }
 
-void CbcTextEdit::CreateEditor()
+void CbcTextEdit::Private::CreateEditor()
 {
-    m_pqteEditor = new QTextEdit(this);
+    m_pqteEditor = new QTextEdit(q);
 }
 
 void CbcTextEdit::Load(const QString& p_qstrFileName)
 {
     if (p_qstrFileName.isEmpty() || !QFile::exists(p_qstrFileName))
         return;
-    delete m_pqteEditor;
-    CreateEditor();
-    DoConnections(m_pqteEditor);
-    m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
-    m_pqteEditor->setAcceptRichText(true);
-    setCentralWidget(m_pqteEditor);
+    delete d->m_pqteEditor;
+    d->CreateEditor();
+    d->DoConnections(d->m_pqteEditor);
+    d->m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
+    d->m_pqteEditor->setAcceptRichText(true);
+    setCentralWidget(d->m_pqteEditor);
     // Taken before reading: a file changed meanwhile is not written over unasked.
-    if (p_qstrFileName == m_qstrFilename)
+    if (p_qstrFileName == d->m_qstrFilename)
         d->m_stamp = FileStamp::Of(p_qstrFileName);
     QFile qfFile(p_qstrFileName);
     if (!qfFile.open(QIODevice::ReadOnly))
         return;
-    m_pqteEditor->setHtml(TextEncoding::Decode(qfFile.readAll(), true));
-    m_pqteEditor->document()->setModified(false);
-    ShowFormatAtCursor();
-    m_pqteEditor->viewport()->setFocus();
+    d->m_pqteEditor->setHtml(TextEncoding::Decode(qfFile.readAll(), true));
+    d->m_pqteEditor->document()->setModified(false);
+    d->ShowFormatAtCursor();
+    d->m_pqteEditor->viewport()->setFocus();
 }
 
 void CbcTextEdit::SetText(QString p_qstrText)
 {
-    if (!m_pqteEditor)
-        CreateEditor();
-    setCentralWidget(m_pqteEditor);
-    m_pqteEditor->show();
-    DoConnections(m_pqteEditor);
-    m_pqteEditor->setHtml(p_qstrText);
-    m_pqteEditor->setAcceptRichText(true);
-    m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
-    m_pqaFileSave->setEnabled(false);
-    m_pqaFileExit->setEnabled(false);
+    if (!d->m_pqteEditor)
+        d->CreateEditor();
+    setCentralWidget(d->m_pqteEditor);
+    d->m_pqteEditor->show();
+    d->DoConnections(d->m_pqteEditor);
+    d->m_pqteEditor->setHtml(p_qstrText);
+    d->m_pqteEditor->setAcceptRichText(true);
+    d->m_pqteEditor->setLineWrapMode(QTextEdit::WidgetWidth);
+    d->m_pqaFileSave->setEnabled(false);
+    d->m_pqaFileExit->setEnabled(false);
     if (windowTitle().isEmpty())
         setWindowTitle(tr("Editor[*]"));
-    ShowFormatAtCursor();
+    d->ShowFormatAtCursor();
 }
 
-QString CbcTextEdit::GetText()
+QString CbcTextEdit::GetText() const
 {
-    return m_pqteEditor ? m_pqteEditor->toHtml() : QString();
+    return d->m_pqteEditor ? d->m_pqteEditor->toHtml() : QString();
 }
 
-void CbcTextEdit::DoConnections(QTextEdit* p_pqteEditor)
+void CbcTextEdit::Private::DoConnections(QTextEdit* p_pqteEditor)
 {
     // Called again for the same editor: one connection each is enough.
-    disconnect(p_pqteEditor, nullptr, this, nullptr);
-    disconnect(p_pqteEditor->document(), nullptr, this, nullptr);
+    QObject::disconnect(p_pqteEditor, nullptr, q, nullptr);
+    QObject::disconnect(p_pqteEditor->document(), nullptr, q, nullptr);
     // The title's modified marker, where the title has one (a host's may not).
-    connect(p_pqteEditor->document(), &QTextDocument::modificationChanged, this, [this](bool p_bModified) {
-        if (windowTitle().contains(QLatin1String("[*]")))
-            setWindowModified(p_bModified);
+    QObject::connect(p_pqteEditor->document(), &QTextDocument::modificationChanged, q, [this](bool p_bModified) {
+        if (q->windowTitle().contains(QLatin1String("[*]")))
+            q->setWindowModified(p_bModified);
     });
     // The editor reports its format as a whole; font, colour and alignment
     // are taken from it.
-    connect(p_pqteEditor, &QTextEdit::currentCharFormatChanged, this, &CbcTextEdit::ShowFormat);
-    connect(p_pqteEditor, &QTextEdit::cursorPositionChanged, this,
-            [this, p_pqteEditor]() { AlignmentChanged(int(p_pqteEditor->alignment())); });
+    QObject::connect(p_pqteEditor, &QTextEdit::currentCharFormatChanged, q,
+                     [this](const QTextCharFormat& p_qtcfFormat) { ShowFormat(p_qtcfFormat); });
+    QObject::connect(p_pqteEditor, &QTextEdit::cursorPositionChanged, q,
+                     [this, p_pqteEditor]() { AlignmentChanged(int(p_pqteEditor->alignment())); });
 }
 
-void CbcTextEdit::ShowFormatAtCursor()
+void CbcTextEdit::Private::ShowFormatAtCursor()
 {
     // The editor's cursor still carries the format of the text it held
     // before, and the editor reports a format only when it changes: a fresh
@@ -276,7 +333,7 @@ void CbcTextEdit::ShowFormatAtCursor()
     AlignmentChanged(int(m_pqteEditor->alignment()));
 }
 
-void CbcTextEdit::ShowFormat(const QTextCharFormat& p_qtcfFormat)
+void CbcTextEdit::Private::ShowFormat(const QTextCharFormat& p_qtcfFormat)
 {
     FontChanged(p_qtcfFormat.font());
     // Text without a colour of its own is drawn in the editor's text colour.
@@ -285,32 +342,33 @@ void CbcTextEdit::ShowFormat(const QTextCharFormat& p_qtcfFormat)
                      : m_pqteEditor->palette().color(QPalette::Text));
 }
 
-bool CbcTextEdit::SaveToFile()
+bool CbcTextEdit::Private::SaveToFile()
 {
     if (!m_pqteEditor)
         return false;
     const FileStamp now = FileStamp::Of(m_qstrFilename);
-    if (now.Exists() && d->m_stamp.Exists() && now != d->m_stamp
-        && AskQuestion(this, tr("Speichern"),
-                       tr("Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
-                          "mit diesem Text überschrieben werden?")
+    if (now.Exists() && m_stamp.Exists() && now != m_stamp
+        && AskQuestion(q, CbcTextEdit::tr("Speichern"),
+                       CbcTextEdit::tr(
+                           "Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
+                           "mit diesem Text überschrieben werden?")
                            .arg(QDir::toNativeSeparators(m_qstrFilename)),
-                       {tr("&Ja"), tr("&Nein")}, 1, 1)
+                       {CbcTextEdit::tr("&Ja"), CbcTextEdit::tr("&Nein")}, 1, 1)
             != 0)
         return false;
     // In UTF-8, as the page declares.
     if (AtomicFile::Replace(m_qstrFilename, m_pqteEditor->toHtml().toUtf8())) {
-        d->m_stamp = FileStamp::Of(m_qstrFilename);
+        m_stamp = FileStamp::Of(m_qstrFilename);
         m_pqteEditor->document()->setModified(false);
         return true;
     }
-    QMessageBox::information(
-        this, tr("Fehler"),
-        tr("Die Datei \"%1\" konnte nicht gespeichert werden.\n").arg(QDir::toNativeSeparators(m_qstrFilename)));
+    QMessageBox::information(q, CbcTextEdit::tr("Fehler"),
+                             CbcTextEdit::tr("Die Datei \"%1\" konnte nicht gespeichert werden.\n")
+                                 .arg(QDir::toNativeSeparators(m_qstrFilename)));
     return false;
 }
 
-void CbcTextEdit::FileSave()
+void CbcTextEdit::Private::FileSave()
 {
     SaveToFile();
 }
@@ -318,23 +376,23 @@ void CbcTextEdit::FileSave()
 void CbcTextEdit::closeEvent(QCloseEvent* event)
 {
     // Only a document of its own: a text set by the host goes back to it.
-    const bool bOwnFile = m_pqteEditor && m_pqaFileSave->isEnabled() && !m_qstrFilename.isEmpty();
-    if (!bOwnFile || !m_pqteEditor->document()->isModified())
+    const bool bOwnFile = d->m_pqteEditor && d->m_pqaFileSave->isEnabled() && !d->m_qstrFilename.isEmpty();
+    if (!bOwnFile || !d->m_pqteEditor->document()->isModified())
         return QMainWindow::closeEvent(event);
     const int iChoice = AskQuestion(this, tr("Editor beenden"),
                                     tr("Das Dokument \"%1\" wurde geändert.\nSollen die Änderungen gespeichert werden?")
-                                        .arg(QFileInfo(m_qstrFilename).fileName()),
+                                        .arg(QFileInfo(d->m_qstrFilename).fileName()),
                                     {tr("&Speichern"), tr("&Verwerfen"), tr("&Abbrechen")}, 0, 2);
-    if (iChoice == 2 || (iChoice == 0 && !SaveToFile())) {
+    if (iChoice == 2 || (iChoice == 0 && !d->SaveToFile())) {
         event->ignore();
         return;
     }
     if (iChoice == 1)
-        Load(m_qstrFilename); // shown again, the window shows the file
+        Load(d->m_qstrFilename); // shown again, the window shows the file
     QMainWindow::closeEvent(event);
 }
 
-void CbcTextEdit::FilePrint()
+void CbcTextEdit::Private::FilePrint()
 {
     if (!m_pqteEditor)
         return;
@@ -343,65 +401,65 @@ void CbcTextEdit::FilePrint()
     settings.m_uiMarginY = 72;
     settings.m_qstrHtml = m_pqteEditor->toHtml();
     settings.m_qfFont = PageLoop::PrintFont();
-    settings.m_qpPalette = palette();
-    PageLoop::PrintAfterDialog(this, settings, false);
+    settings.m_qpPalette = q->palette();
+    PageLoop::PrintAfterDialog(q, settings, false);
 }
 
-void CbcTextEdit::FileExit()
+void CbcTextEdit::Private::FileExit()
 {
-    close();
+    q->close();
 }
 
-void CbcTextEdit::ForwardToEditor(void (QTextEdit::*p_pmOperation)())
+void CbcTextEdit::Private::ForwardToEditor(void (QTextEdit::*p_pmOperation)())
 {
     if (m_pqteEditor)
         (m_pqteEditor->*p_pmOperation)();
 }
 
-void CbcTextEdit::EditUndo()
+void CbcTextEdit::Private::EditUndo()
 {
     ForwardToEditor(&QTextEdit::undo);
 }
 
-void CbcTextEdit::EditRedo()
+void CbcTextEdit::Private::EditRedo()
 {
     ForwardToEditor(&QTextEdit::redo);
 }
 
-void CbcTextEdit::EditCut()
+void CbcTextEdit::Private::EditCut()
 {
     ForwardToEditor(&QTextEdit::cut);
 }
 
-void CbcTextEdit::EditCopy()
+void CbcTextEdit::Private::EditCopy()
 {
     ForwardToEditor(&QTextEdit::copy);
 }
 
-void CbcTextEdit::EditPaste()
+void CbcTextEdit::Private::EditPaste()
 {
     ForwardToEditor(&QTextEdit::paste);
 }
 
-void CbcTextEdit::TextBold()
+void CbcTextEdit::Private::TextBold()
 {
     if (m_pqteEditor)
         m_pqteEditor->setFontWeight(m_pqaTextBold->isChecked() ? QFont::Bold : QFont::Normal);
 }
 
-void CbcTextEdit::TextUnderline()
+void CbcTextEdit::Private::TextUnderline()
 {
     if (m_pqteEditor)
         m_pqteEditor->setFontUnderline(m_pqaTextUnderline->isChecked());
 }
 
-void CbcTextEdit::TextItalic()
+void CbcTextEdit::Private::TextItalic()
 {
     if (m_pqteEditor)
         m_pqteEditor->setFontItalic(m_pqaTextItalic->isChecked());
 }
 
-void CbcTextEdit::TextFamily(const QString& p_qstrFamily)
+void CbcTextEdit::Private::TextFamily(const QString& p_qstrFamily)
 {
     if (!m_pqteEditor)
         return;
@@ -409,7 +467,7 @@ void CbcTextEdit::TextFamily(const QString& p_qstrFamily)
     m_pqteEditor->viewport()->setFocus();
 }
 
-void CbcTextEdit::TextSize(const QString& p_qstrSize)
+void CbcTextEdit::Private::TextSize(const QString& p_qstrSize)
 {
     if (!m_pqteEditor)
         return;
@@ -420,7 +478,7 @@ void CbcTextEdit::TextSize(const QString& p_qstrSize)
     m_pqteEditor->viewport()->setFocus();
 }
 
-void CbcTextEdit::TextStyle(int p_iStyle)
+void CbcTextEdit::Private::TextStyle(int p_iStyle)
 {
     if (!m_pqteEditor)
         return;
@@ -447,18 +505,18 @@ void CbcTextEdit::TextStyle(int p_iStyle)
     m_pqteEditor->viewport()->setFocus();
 }
 
-void CbcTextEdit::TextColor()
+void CbcTextEdit::Private::TextColor()
 {
     if (!m_pqteEditor)
         return;
-    const QColor qcColor = QColorDialog::getColor(m_pqteEditor->textColor(), this);
+    const QColor qcColor = QColorDialog::getColor(m_pqteEditor->textColor(), q);
     if (!qcColor.isValid())
         return;
     m_pqteEditor->setTextColor(qcColor);
     m_pqaTextColor->setIcon(ColourSquare(qcColor));
 }
 
-void CbcTextEdit::TextAlign(QAction* p_pqaAction)
+void CbcTextEdit::Private::TextAlign(QAction* p_pqaAction)
 {
     if (!m_pqteEditor)
         return;
@@ -477,7 +535,7 @@ void CbcTextEdit::TextAlign(QAction* p_pqaAction)
     AlignmentChanged(int(eAlignment));
 }
 
-void CbcTextEdit::FontChanged(const QFont& p_qfFont)
+void CbcTextEdit::Private::FontChanged(const QFont& p_qfFont)
 {
     m_pqcbFamily->setEditText(p_qfFont.family());
     m_pqcbSize->setEditText(QString::number(p_qfFont.pointSize()));
@@ -486,12 +544,12 @@ void CbcTextEdit::FontChanged(const QFont& p_qfFont)
     m_pqaTextUnderline->setChecked(p_qfFont.underline());
 }
 
-void CbcTextEdit::ColorChanged(const QColor& p_qcColor)
+void CbcTextEdit::Private::ColorChanged(const QColor& p_qcColor)
 {
     m_pqaTextColor->setIcon(ColourSquare(p_qcColor));
 }
 
-void CbcTextEdit::AlignmentChanged(int p_iAlignment)
+void CbcTextEdit::Private::AlignmentChanged(int p_iAlignment)
 {
     if (p_iAlignment == 0 || (p_iAlignment & Qt::AlignLeft))
         m_pqaTextLeft->setChecked(true);
@@ -503,11 +561,15 @@ void CbcTextEdit::AlignmentChanged(int p_iAlignment)
         m_pqaTextJustify->setChecked(true);
 }
 
-void CbcTextEdit::TableCellEdit()
+void CbcTextEdit::Private::TableCellEdit()
 {
     if (!m_pqteEditor)
         return;
     const QTextCursor qtcCursor = m_pqteEditor->textCursor();
-    std::printf("Cursor in paragraph %d at index %d\n", qtcCursor.blockNumber(), qtcCursor.positionInBlock());
-    std::fflush(stdout);
+    Diagnostics::Line(lcEditor(),
+                      QStringLiteral("Cursor in paragraph %1 at index %2")
+                          .arg(qtcCursor.blockNumber())
+                          .arg(qtcCursor.positionInBlock()));
 }
+
+#include "moc_CbcTextEdit.cpp"

@@ -9,13 +9,6 @@
 #include <memory>
 
 class QAction;
-class QKeySequence;
-class QMenu;
-class QIcon;
-class QToolBar;
-class QComboBox;
-class QTextCharFormat;
-class QTextEdit;
 
 /// A rich-text editor window with file, edit and format actions in three
 /// tool bars and menus, and printing with page numbers.
@@ -51,7 +44,7 @@ public:
     void SetText(QString p_qstrText);
     /// The edited text as rich-text markup (what "Speichern" writes); null
     /// without an editor.
-    QString GetText();
+    QString GetText() const;
 
 protected:
     /// Closing a document of its own with unsaved changes asks first:
@@ -62,68 +55,39 @@ protected:
     /// "&Drucken..." (Ctrl+P), "Editor Beenden". Called by the constructors.
     virtual void SetupFileActions();
     /// Builds the "&Bearbeiten" menu and tool bar: undo, redo, copy, cut,
-    /// paste and "&Tabellen Zelle Editieren" (Ctrl+T). Called by the constructors.
+    /// paste and "&Tabellen Zelle Editieren" (Ctrl+T, which prints the
+    /// cursor's place on standard output, logging category
+    /// "torvasyslib.editor"). Called by the constructors.
     virtual void SetupEditActions();
     /// Builds the "F&ormat" menu and tool bar: paragraph style, font family
     /// and size, bold, italic, underline, the four alignments and the
     /// colour. Called by the constructors.
     virtual void SetupTextActions();
 
-private Q_SLOTS:
-    void FileSave();
-    void FilePrint();
-    void FileExit();
-    void EditUndo();
-    void EditRedo();
-    void EditCut();
-    void EditCopy();
-    void EditPaste();
-    void TextBold();
-    void TextUnderline();
-    void TextItalic();
-    void TextFamily(const QString& p_qstrFamily);
-    void TextSize(const QString& p_qstrSize);
-    void TextStyle(int p_iStyle);
-    void TextColor();
-    void TextAlign(QAction* p_pqaAction);
-    void FontChanged(const QFont& p_qfFont);
-    void ColorChanged(const QColor& p_qcColor);
-    void AlignmentChanged(int p_iAlignment);
-    void TableCellEdit();
-
 private:
-    void DoConnections(QTextEdit* p_pqteEditor);
-    // The format bar shows the format at the cursor.
-    void ShowFormatAtCursor();
-    void ShowFormat(const QTextCharFormat& p_qtcfFormat);
-    // Writes the text to the window's file; tells the user when it could not.
-    bool SaveToFile();
-    // Runs the editor's operation when there is an editor.
-    void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
-    void CreateEditor();
-    // An action built the window's way, added to the tool bar and the menu
-    // where given.
-    QAction* MakeAction(const QString& p_qstrShortText, const QIcon& p_qiIcon, const QString& p_qstrMenuText,
-                        const QKeySequence& p_qksKey, QObject* p_pqoParent, const char* p_szName,
-                        QToolBar* p_pqtbToolBar, QMenu* p_pqmMenu);
-
-    QAction* m_pqaTextBold = nullptr;
-    QAction* m_pqaTextUnderline = nullptr;
-    QAction* m_pqaTextItalic = nullptr;
-    QAction* m_pqaTextColor = nullptr;
-    QAction* m_pqaTextLeft = nullptr;
-    QAction* m_pqaTextCenter = nullptr;
-    QAction* m_pqaTextRight = nullptr;
-    QAction* m_pqaFileSave = nullptr;
-    QAction* m_pqaFileExit = nullptr;
-    QAction* m_pqaTextJustify = nullptr;
-    QComboBox* m_pqcbStyle = nullptr;
-    QComboBox* m_pqcbFamily = nullptr;
-    QComboBox* m_pqcbSize = nullptr;
-    QString m_qstrFilename;
-    QTextEdit* m_pqteEditor = nullptr;
     class Private;
     std::unique_ptr<Private> d;
+
+    Q_PRIVATE_SLOT(d, void FileSave())
+    Q_PRIVATE_SLOT(d, void FilePrint())
+    Q_PRIVATE_SLOT(d, void FileExit())
+    Q_PRIVATE_SLOT(d, void EditUndo())
+    Q_PRIVATE_SLOT(d, void EditRedo())
+    Q_PRIVATE_SLOT(d, void EditCut())
+    Q_PRIVATE_SLOT(d, void EditCopy())
+    Q_PRIVATE_SLOT(d, void EditPaste())
+    Q_PRIVATE_SLOT(d, void TextBold())
+    Q_PRIVATE_SLOT(d, void TextUnderline())
+    Q_PRIVATE_SLOT(d, void TextItalic())
+    Q_PRIVATE_SLOT(d, void TextFamily(const QString&))
+    Q_PRIVATE_SLOT(d, void TextSize(const QString&))
+    Q_PRIVATE_SLOT(d, void TextStyle(int))
+    Q_PRIVATE_SLOT(d, void TextColor())
+    Q_PRIVATE_SLOT(d, void TextAlign(QAction*))
+    Q_PRIVATE_SLOT(d, void FontChanged(const QFont&))
+    Q_PRIVATE_SLOT(d, void ColorChanged(const QColor&))
+    Q_PRIVATE_SLOT(d, void AlignmentChanged(int))
+    Q_PRIVATE_SLOT(d, void TableCellEdit())
 };
 
 #endif

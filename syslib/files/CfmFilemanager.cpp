@@ -2,6 +2,7 @@
 #include "CfmFilemanager.h"
 
 #include "atomicfile_p.h"
+#include "diagnostics_p.h"
 #include "questionbox_p.h"
 #include "textencoding_p.h"
 
@@ -10,8 +11,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace
 {
@@ -72,18 +71,39 @@ QString AskForSaveName(const QString& p_qstrDirectory, const FileType& p_type)
 }
 }
 
-CfmFilemanager::CfmFilemanager() = default;
+class Q_DECL_HIDDEN CfmFilemanager::Private
+{
+public:
+    QString m_qstrFileName;
+};
+
+CfmFilemanager::CfmFilemanager()
+    : d(new Private)
+{ }
+
+CfmFilemanager::CfmFilemanager(const CfmFilemanager& p_other)
+    : d(new Private(*p_other.d))
+{ }
+
+CfmFilemanager& CfmFilemanager::operator=(const CfmFilemanager& p_other)
+{
+    *d = *p_other.d;
+    return *this;
+}
+
+CfmFilemanager::~CfmFilemanager() = default;
 
 QString CfmFilemanager::LoadFile(bool p_bAlwaysAsk, QString p_qstrFileType, QString p_qstrFileName,
                                  QString p_qstrDirectory)
 {
     const FileType type = FilterAndExtension(p_qstrFileType);
-    m_qstrFileName = p_bAlwaysAsk || p_qstrFileName.isNull()
+    QString& qstrFileName = d->m_qstrFileName;
+    qstrFileName = p_bAlwaysAsk || p_qstrFileName.isNull()
         ? QFileDialog::getOpenFileName(nullptr, QString(), p_qstrDirectory, type.m_qstrFilter)
         : p_qstrFileName;
-    if (m_qstrFileName.isEmpty())
+    if (qstrFileName.isEmpty())
         return QString();
-    QFile qfFile(m_qstrFileName);
+    QFile qfFile(qstrFileName);
     if (!qfFile.open(QIODevice::ReadOnly))
         return QString();
 
@@ -110,8 +130,8 @@ QString CfmFilemanager::LoadFile(bool p_bAlwaysAsk, QString p_qstrFileType, QStr
 QString CfmFilemanager::SaveFile(QString p_qstrText, bool p_bAlwaysAsk, QString p_qstrFileType, QString p_qstrFileName,
                                  QString p_qstrDirectory)
 {
-    std::printf("Filename: %s\n", p_qstrFileName.isNull() ? "(null)" : p_qstrFileName.toLocal8Bit().constData());
-    std::fflush(stdout);
+    Diagnostics::Line(
+        lcFiles(), QLatin1String("Filename: ") + (p_qstrFileName.isNull() ? QStringLiteral("(null)") : p_qstrFileName));
     const FileType type = FilterAndExtension(p_qstrFileType);
     const QString qstrFileName = p_bAlwaysAsk || p_qstrFileName.isNull()
         ? AskForSaveName(p_qstrDirectory, type)
@@ -128,5 +148,5 @@ QString CfmFilemanager::SaveFile(QString p_qstrText, bool p_bAlwaysAsk, QString 
 
 QString CfmFilemanager::GetFilename() const
 {
-    return m_qstrFileName;
+    return d->m_qstrFileName;
 }

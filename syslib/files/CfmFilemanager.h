@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <memory>
+
 /// Loads a whole text file into one string and saves one string as a whole
 /// file, asking for the name with the standard file dialogs when told to or
 /// when no name is given.
@@ -20,6 +22,11 @@ class TORVASYSLIB_EXPORT CfmFilemanager
 public:
     /// A manager that has loaded nothing (GetFilename() is null).
     CfmFilemanager();
+    /// A manager of its own that remembers the same chosen name.
+    CfmFilemanager(const CfmFilemanager& p_other);
+    /// Remembers the other manager's chosen name.
+    CfmFilemanager& operator=(const CfmFilemanager& p_other);
+    ~CfmFilemanager();
 
     /// Loads a whole text file.
     /// \param p_bAlwaysAsk true shows the open dialog even when a name is given.
@@ -31,7 +38,8 @@ public:
     ///         empty file: GetFilename() tells which name was chosen).
     QString LoadFile(bool p_bAlwaysAsk, QString p_qstrFileType, QString p_qstrFileName, QString p_qstrDirectory);
     /// Saves the text as a whole file, replacing it atomically. Prints
-    /// "Filename: <name>" ("(null)" for a null name) on standard output.
+    /// "Filename: <name>" ("(null)" for a null name) on standard output
+    /// (logging category "torvasyslib.files").
     /// Through the dialog an existing file (after the extension is added) is
     /// replaced only when the user answers "Ja" to "Datei speichern"; "Nein"
     /// offers the dialog again.
@@ -49,7 +57,8 @@ public:
     QString GetFilename() const;
 
 private:
-    QString m_qstrFileName;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHash>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 #include <memory>
 #include <utility>
@@ -49,10 +52,77 @@ bool SameDocument(const QString& p_qstrText, const QString& p_qstrLocation, cons
 }
 }
 
+class Q_DECL_HIDDEN HelpWindow::Private
+{
+public:
+    explicit Private(HelpWindow* p_q)
+        : q(p_q)
+    { }
+
+    void Build(const QString& startDocument);
+
+    void setBackwardAvailable(bool p_bAvailable);
+    void setForwardAvailable(bool p_bAvailable);
+    void End();
+    void textChanged();
+    void about();
+    void aboutQt();
+    void openFile();
+    void newWindow();
+    void print();
+    void pathSelected(const QString& p_qstrPath);
+    void histChosen(int p_iId);
+    void bookmChosen(int p_iId);
+    void addBookmark();
+
+    void readHistory();
+    void readBookmarks();
+    void BuildMenus();
+    void BuildToolBar();
+    void ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations);
+    // Adds an entry with a new identifier to the menu and the map; it opens
+    // the location, or when that is empty the document named by its text.
+    void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
+                  const QString& p_qstrLocation);
+    void ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId);
+    // Whether the bookmarks hold an entry for the document.
+    bool Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const;
+    // Adds an entry to the history or the bookmarks and to its file at once.
+    void Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation);
+
+    HelpWindow* q;
+    QString fileDirectory;
+    QTextBrowser* textBrowser = nullptr;
+    QComboBox* locationCombo = nullptr;
+    QAction* backwardItem = nullptr;
+    QAction* forwardItem = nullptr;
+    QString pendingEntry;
+    QUrl shownSource;
+    QStringList historyEntries;
+    QStringList bookmarkEntries;
+    QStringList historyLocations;
+    QStringList bookmarkLocations;
+    QMap<int, QString> historyItems;
+    QMap<int, QString> bookmarkItems;
+    // The document each menu entry was recorded for, by identifier.
+    QHash<int, QString> itemLocations;
+    QMenu* historyMenu = nullptr;
+    QMenu* bookmarkMenu = nullptr;
+    bool saveFailureTold = false;
+};
+
 HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const char* name)
     : QMainWindow(parent, {})
+    , d(new Private(this))
 {
     setObjectName(name);
+    d->Build(startDocument);
+}
+
+HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::Private::Build(const QString& startDocument)
+{
     // Kept in the user's data folder: the root of the file system is not
     // writable for a user.
     fileDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -60,104 +130,105 @@ HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const ch
     readHistory();
     readBookmarks();
 
-    auto* pBrowser = new HelpBrowser(this);
+    auto* pBrowser = new HelpBrowser(q);
     textBrowser = pBrowser;
     textBrowser->setSearchPaths({QStringLiteral("./")});
     textBrowser->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // While sourceChanged is emitted, source() still names the previous
     // document: the new location comes with the signal.
-    connect(textBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl& p_qurlSource) {
+    QObject::connect(textBrowser, &QTextBrowser::sourceChanged, q, [this](const QUrl& p_qurlSource) {
         shownSource = p_qurlSource;
         textChanged();
     });
-    setCentralWidget(textBrowser);
+    q->setCentralWidget(textBrowser);
     textBrowser->setSource(QUrl(startDocument));
     // Told from now on; a start document that cannot be shown leaves the
     // window empty, with nothing in the way of the host. Told once the event
     // is done, and once: the location box activates an entry twice for one
     // Return.
-    connect(
-        pBrowser, &HelpBrowser::Refused, this, [this, pqurlToTell = std::make_shared<QUrl>()](const QUrl& p_qurlPage) {
+    QObject::connect(
+        pBrowser, &HelpBrowser::Refused, q, [this, pqurlToTell = std::make_shared<QUrl>()](const QUrl& p_qurlPage) {
             if (!std::exchange(*pqurlToTell, p_qurlPage).isEmpty())
                 return; // a message is on its way; it tells the latest
-            QTimer::singleShot(0, this, [this, pqurlToTell] {
-                QMessageBox::information(this, tr("Fehler"),
-                                         tr("Die Seite \"%1\" kann nicht geöffnet werden.\n")
+            QTimer::singleShot(0, q, [this, pqurlToTell] {
+                QMessageBox::information(q, HelpWindow::tr("Fehler"),
+                                         HelpWindow::tr("Die Seite \"%1\" kann nicht geöffnet werden.\n")
                                              .arg(std::exchange(*pqurlToTell, QUrl()).toString(QUrl::PreferLocalFile)));
             });
         });
-    connect(textBrowser, qOverload<const QUrl&>(&QTextBrowser::highlighted), this,
-            [this](const QUrl& p_qurlLink) { statusBar()->showMessage(p_qurlLink.toString()); });
-    resize(640, 700);
+    QObject::connect(textBrowser, qOverload<const QUrl&>(&QTextBrowser::highlighted), q,
+                     [this](const QUrl& p_qurlLink) { q->statusBar()->showMessage(p_qurlLink.toString()); });
+    q->resize(640, 700);
 
     BuildMenus();
-    connect(textBrowser, &QTextBrowser::backwardAvailable, this, &HelpWindow::setBackwardAvailable);
-    connect(textBrowser, &QTextBrowser::forwardAvailable, this, &HelpWindow::setForwardAvailable);
+    QObject::connect(textBrowser, &QTextBrowser::backwardAvailable, q,
+                     [this](bool p_bAvailable) { setBackwardAvailable(p_bAvailable); });
+    QObject::connect(textBrowser, &QTextBrowser::forwardAvailable, q,
+                     [this](bool p_bAvailable) { setForwardAvailable(p_bAvailable); });
     BuildToolBar();
     textBrowser->setFocus();
 }
 
-HelpWindow::~HelpWindow() = default;
-
-void HelpWindow::BuildMenus()
+void HelpWindow::Private::BuildMenus()
 {
-    QMenu* pqmFile = new QMenu(tr("&Datei"), this);
-    pqmFile->addAction(tr("&Öffnen"), QKeySequence(Qt::ALT | Qt::Key_O), this, &HelpWindow::openFile);
-    pqmFile->addAction(tr("&Drucken"), QKeySequence(Qt::ALT | Qt::Key_P), this, &HelpWindow::print);
+    QMenu* pqmFile = new QMenu(HelpWindow::tr("&Datei"), q);
+    pqmFile->addAction(HelpWindow::tr("&Öffnen"), QKeySequence(Qt::ALT | Qt::Key_O), q, [this] { openFile(); });
+    pqmFile->addAction(HelpWindow::tr("&Drucken"), QKeySequence(Qt::ALT | Qt::Key_P), q, [this] { print(); });
     pqmFile->addSeparator();
-    pqmFile->addAction(tr("&Schliessen"), QKeySequence(Qt::ALT | Qt::Key_Q), this, &QWidget::close);
-    pqmFile->addAction(tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_X), this, &HelpWindow::End);
+    pqmFile->addAction(HelpWindow::tr("&Schliessen"), QKeySequence(Qt::ALT | Qt::Key_Q), q, &QWidget::close);
+    pqmFile->addAction(HelpWindow::tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_X), q, [this] { End(); });
 
-    QMenu* pqmGo = new QMenu(tr("&Gehe"), this);
-    backwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Back), tr("&Zurück"),
+    QMenu* pqmGo = new QMenu(HelpWindow::tr("&Gehe"), q);
+    backwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Back), HelpWindow::tr("&Zurück"),
                                     QKeySequence(Qt::ALT | Qt::Key_Left), textBrowser, &QTextBrowser::backward);
-    forwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), tr("&Vor"),
+    forwardItem = pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), HelpWindow::tr("&Vor"),
                                    QKeySequence(Qt::ALT | Qt::Key_Right), textBrowser, &QTextBrowser::forward);
-    pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Home), tr("&Home"), textBrowser, &QTextBrowser::home);
+    pqmGo->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Home), HelpWindow::tr("&Home"), textBrowser,
+                     &QTextBrowser::home);
 
-    historyMenu = new QMenu(tr("History"), this);
+    historyMenu = new QMenu(HelpWindow::tr("History"), q);
     for (int i = 0; i < historyEntries.size(); ++i)
         AddEntry(historyMenu, historyItems, historyEntries.at(i), historyLocations.at(i));
-    connect(historyMenu, &QMenu::triggered, this,
-            [this](QAction* p_pqaEntry) { histChosen(p_pqaEntry->data().toInt()); });
+    QObject::connect(historyMenu, &QMenu::triggered, q,
+                     [this](QAction* p_pqaEntry) { histChosen(p_pqaEntry->data().toInt()); });
 
-    bookmarkMenu = new QMenu(tr("Lesezeichen"), this);
-    bookmarkMenu->addAction(tr("Lesezeichen Hinzufügen"), this, &HelpWindow::addBookmark);
+    bookmarkMenu = new QMenu(HelpWindow::tr("Lesezeichen"), q);
+    bookmarkMenu->addAction(HelpWindow::tr("Lesezeichen Hinzufügen"), q, [this] { addBookmark(); });
     bookmarkMenu->addSeparator();
     for (int i = 0; i < bookmarkEntries.size(); ++i) {
         if (!Bookmarked(bookmarkEntries.at(i), bookmarkLocations.at(i)))
             AddEntry(bookmarkMenu, bookmarkItems, bookmarkEntries.at(i), bookmarkLocations.at(i));
     }
-    connect(bookmarkMenu, &QMenu::triggered, this,
-            [this](QAction* p_pqaEntry) { bookmChosen(p_pqaEntry->data().toInt()); });
+    QObject::connect(bookmarkMenu, &QMenu::triggered, q,
+                     [this](QAction* p_pqaEntry) { bookmChosen(p_pqaEntry->data().toInt()); });
 
     for (QMenu* pqmMenu : {pqmFile, pqmGo, historyMenu, bookmarkMenu})
-        menuBar()->addMenu(pqmMenu);
-    menuBar()->addSeparator();
+        q->menuBar()->addMenu(pqmMenu);
+    q->menuBar()->addSeparator();
     forwardItem->setEnabled(false);
     backwardItem->setEnabled(false);
 }
 
-void HelpWindow::BuildToolBar()
+void HelpWindow::Private::BuildToolBar()
 {
-    QToolBar* pqtbToolBar = addToolBar(tr("Toolbar"));
+    QToolBar* pqtbToolBar = q->addToolBar(HelpWindow::tr("Toolbar"));
     pqtbToolBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     const auto addButton = [&](const QIcon& p_qiIcon, const QString& p_qstrText, void (QTextBrowser::*p_pmSlot)()) {
         auto* pqtbButton = new QToolButton(pqtbToolBar);
         pqtbButton->setIcon(p_qiIcon);
         pqtbButton->setToolTip(p_qstrText);
         pqtbButton->setText(p_qstrText);
-        connect(pqtbButton, &QToolButton::clicked, textBrowser, p_pmSlot);
+        QObject::connect(pqtbButton, &QToolButton::clicked, textBrowser, p_pmSlot);
         pqtbToolBar->addWidget(pqtbButton);
         return pqtbButton;
     };
     QToolButton* pqtbBack
-        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Back), tr("Zurück"), &QTextBrowser::backward);
+        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Back), HelpWindow::tr("Zurück"), &QTextBrowser::backward);
     QToolButton* pqtbForward
-        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), tr("Vor"), &QTextBrowser::forward);
-    addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Home), tr("Home"), &QTextBrowser::home);
-    connect(textBrowser, &QTextBrowser::backwardAvailable, pqtbBack, &QWidget::setEnabled);
-    connect(textBrowser, &QTextBrowser::forwardAvailable, pqtbForward, &QWidget::setEnabled);
+        = addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Forward), HelpWindow::tr("Vor"), &QTextBrowser::forward);
+    addButton(BuiltinIcons::Get(BuiltinIcons::Icon::Home), HelpWindow::tr("Home"), &QTextBrowser::home);
+    QObject::connect(textBrowser, &QTextBrowser::backwardAvailable, pqtbBack, &QWidget::setEnabled);
+    QObject::connect(textBrowser, &QTextBrowser::forwardAvailable, pqtbForward, &QWidget::setEnabled);
     pqtbBack->setEnabled(false);
     pqtbForward->setEnabled(false);
 
@@ -167,7 +238,7 @@ void HelpWindow::BuildToolBar()
     locationCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // An item put in by the window opens the document it stands for; a typed
     // text is a location.
-    connect(locationCombo, &QComboBox::activated, this, [this](int p_iIndex) {
+    QObject::connect(locationCombo, &QComboBox::activated, q, [this](int p_iIndex) {
         const QUrl qurlLocation = locationCombo->itemData(p_iIndex).toUrl();
         if (qurlLocation.isEmpty())
             pathSelected(locationCombo->itemText(p_iIndex));
@@ -177,28 +248,28 @@ void HelpWindow::BuildToolBar()
     pqtbToolBar->addWidget(locationCombo);
 }
 
-void HelpWindow::setBackwardAvailable(bool p_bAvailable)
+void HelpWindow::Private::setBackwardAvailable(bool p_bAvailable)
 {
     backwardItem->setEnabled(p_bAvailable);
 }
 
-void HelpWindow::setForwardAvailable(bool p_bAvailable)
+void HelpWindow::Private::setForwardAvailable(bool p_bAvailable)
 {
     forwardItem->setEnabled(p_bAvailable);
 }
 
-void HelpWindow::End()
+void HelpWindow::Private::End()
 {
-    hide();
+    q->hide();
 }
 
-void HelpWindow::textChanged()
+void HelpWindow::Private::textChanged()
 {
     // A document without a title (or with an empty one: the two look alike)
     // is captioned with its location.
     const QString qstrTitle = textBrowser->documentTitle();
-    setWindowTitle(qstrTitle.isEmpty() ? shownSource.toString(QUrl::PreferLocalFile) : qstrTitle);
-    pendingEntry = windowTitle();
+    q->setWindowTitle(qstrTitle.isEmpty() ? shownSource.toString(QUrl::PreferLocalFile) : qstrTitle);
+    pendingEntry = q->windowTitle();
     if (pendingEntry.isEmpty() || !locationCombo)
         return;
     const int iIndex = locationCombo->findText(pendingEntry, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -212,24 +283,24 @@ void HelpWindow::textChanged()
     pendingEntry = QString();
 }
 
-void HelpWindow::about()
+void HelpWindow::Private::about()
 {
-    QMessageBox::about(this, tr("TORVA Hilfe System"),
-                       tr("<p>Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions</p>"));
+    QMessageBox::about(q, HelpWindow::tr("TORVA Hilfe System"),
+                       HelpWindow::tr("<p>Das ist das TORVA Hilfe System v1.0.0.Programmierer: TORVA Solutions</p>"));
 }
 
-void HelpWindow::aboutQt() { }
+void HelpWindow::Private::aboutQt() { }
 
-void HelpWindow::openFile()
+void HelpWindow::Private::openFile()
 {
-    const QString qstrFile = QFileDialog::getOpenFileName(this);
+    const QString qstrFile = QFileDialog::getOpenFileName(q);
     if (!qstrFile.isEmpty())
         textBrowser->setSource(QUrl::fromLocalFile(qstrFile));
 }
 
-void HelpWindow::newWindow() { }
+void HelpWindow::Private::newWindow() { }
 
-void HelpWindow::print()
+void HelpWindow::Private::print()
 {
     PageLoop::Settings settings;
     settings.m_uiMarginX = 72;
@@ -241,11 +312,11 @@ void HelpWindow::print()
     settings.m_qurlBase = qurlSource.isRelative() && !qurlSource.isEmpty()
         ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(qurlSource.toString()))
         : qurlSource;
-    settings.m_qpPalette = palette();
+    settings.m_qpPalette = q->palette();
     PageLoop::PrintAfterDialog(nullptr, settings, false);
 }
 
-void HelpWindow::pathSelected(const QString& p_qstrPath)
+void HelpWindow::Private::pathSelected(const QString& p_qstrPath)
 {
     textBrowser->setSource(QUrl(p_qstrPath));
     // A page refused is not recorded.
@@ -253,30 +324,30 @@ void HelpWindow::pathSelected(const QString& p_qstrPath)
         Record(false, p_qstrPath, p_qstrPath);
 }
 
-void HelpWindow::histChosen(int p_iId)
+void HelpWindow::Private::histChosen(int p_iId)
 {
     ShowEntry(historyItems, p_iId);
 }
 
-void HelpWindow::bookmChosen(int p_iId)
+void HelpWindow::Private::bookmChosen(int p_iId)
 {
     ShowEntry(bookmarkItems, p_iId);
 }
 
-void HelpWindow::addBookmark()
+void HelpWindow::Private::addBookmark()
 {
-    if (!Bookmarked(windowTitle(), shownSource.toString()))
-        Record(true, windowTitle(), shownSource.toString());
+    if (!Bookmarked(q->windowTitle(), shownSource.toString()))
+        Record(true, q->windowTitle(), shownSource.toString());
 }
 
-void HelpWindow::readHistory()
+void HelpWindow::Private::readHistory()
 {
     ReadEntries(fileDirectory + QLatin1String("/.history"), historyEntries, historyLocations);
     historyEntries = historyEntries.mid(qMax(0, historyEntries.size() - HistoryLimit));
     historyLocations = historyLocations.mid(qMax(0, historyLocations.size() - HistoryLimit));
 }
 
-void HelpWindow::readBookmarks()
+void HelpWindow::Private::readBookmarks()
 {
     ReadEntries(fileDirectory + QLatin1String("/.bookmarks"), bookmarkEntries, bookmarkLocations);
 }
@@ -287,7 +358,7 @@ void HelpWindow::readBookmarks()
 // as a second list of the same length; an empty location is not known. An
 // older file without the second list gives entries of unknown location, which
 // open the document named by their text.
-void HelpWindow::ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations)
+void HelpWindow::Private::ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations)
 {
     const QList<QStringList> qlLists = StringListFile::Read(p_qstrFile);
     p_qslEntries = qlLists.value(0);
@@ -296,8 +367,8 @@ void HelpWindow::ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntrie
         p_qslLocations = QStringList(p_qslEntries.size(), QString());
 }
 
-void HelpWindow::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
-                          const QString& p_qstrLocation)
+void HelpWindow::Private::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
+                                   const QString& p_qstrLocation)
 {
     const int iId = NextItemId();
     p_pqmMenu->addAction(MenuText(p_qstrText))->setData(iId);
@@ -306,13 +377,13 @@ void HelpWindow::AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const
         itemLocations.insert(iId, p_qstrLocation);
 }
 
-void HelpWindow::ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId)
+void HelpWindow::Private::ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId)
 {
     if (p_qmItems.contains(p_iId))
         textBrowser->setSource(QUrl(itemLocations.value(p_iId, p_qmItems.value(p_iId))));
 }
 
-bool HelpWindow::Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const
+bool HelpWindow::Private::Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const
 {
     for (auto it = bookmarkItems.cbegin(); it != bookmarkItems.cend(); ++it) {
         if (SameDocument(it.value(), itemLocations.value(it.key()), p_qstrText, p_qstrLocation))
@@ -321,7 +392,7 @@ bool HelpWindow::Bookmarked(const QString& p_qstrText, const QString& p_qstrLoca
     return false;
 }
 
-void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation)
+void HelpWindow::Private::Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation)
 {
     AddEntry(p_bBookmark ? bookmarkMenu : historyMenu, p_bBookmark ? bookmarkItems : historyItems, p_qstrText,
              p_qstrLocation);
@@ -332,9 +403,9 @@ void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QStri
     const auto fail = [&] {
         if (std::exchange(saveFailureTold, true))
             return;
-        QMessageBox::information(this, tr("Fehler"),
-                                 p_bBookmark ? tr("Die Lesezeichen konnten nicht gespeichert werden.\n")
-                                             : tr("Der Verlauf konnte nicht gespeichert werden.\n"));
+        QMessageBox::information(q, HelpWindow::tr("Fehler"),
+                                 p_bBookmark ? HelpWindow::tr("Die Lesezeichen konnten nicht gespeichert werden.\n")
+                                             : HelpWindow::tr("Der Verlauf konnte nicht gespeichert werden.\n"));
     };
     FileLock lock(qstrFile);
     if (!lock.Lock())
@@ -355,3 +426,5 @@ void HelpWindow::Record(bool p_bBookmark, const QString& p_qstrText, const QStri
     if (!StringListFile::Write(qstrFile, {qslEntries, qslLocations}))
         fail();
 }
+
+#include "moc_HelpWindow.cpp"

@@ -4,16 +4,9 @@
 
 #include "torvasyslib_export.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QMap>
-#include <QStringList>
-#include <QUrl>
 
-class QAction;
-class QComboBox;
-class QMenu;
-class QTextBrowser;
+#include <memory>
 
 /// A help browser window for HTML pages.
 ///
@@ -49,55 +42,23 @@ public:
     HelpWindow(QString p_qstrUnused, QString startDocument, QWidget* parent = nullptr, const char* name = nullptr);
     ~HelpWindow() override;
 
-private Q_SLOTS:
-    void setBackwardAvailable(bool p_bAvailable);
-    void setForwardAvailable(bool p_bAvailable);
-    void End();
-    void textChanged();
-    void about();
-    void aboutQt();
-    void openFile();
-    void newWindow();
-    void print();
-    void pathSelected(const QString& p_qstrPath);
-    void histChosen(int p_iId);
-    void bookmChosen(int p_iId);
-    void addBookmark();
-
 private:
-    void readHistory();
-    void readBookmarks();
-    void BuildMenus();
-    void BuildToolBar();
-    void ReadEntries(const QString& p_qstrFile, QStringList& p_qslEntries, QStringList& p_qslLocations);
-    // Adds an entry with a new identifier to the menu and the map; it opens
-    // the location, or when that is empty the document named by its text.
-    void AddEntry(QMenu* p_pqmMenu, QMap<int, QString>& p_qmItems, const QString& p_qstrText,
-                  const QString& p_qstrLocation);
-    void ShowEntry(const QMap<int, QString>& p_qmItems, int p_iId);
-    // Whether the bookmarks hold an entry for the document.
-    bool Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const;
-    // Adds an entry to the history or the bookmarks and to its file at once.
-    void Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation);
+    class Private;
+    std::unique_ptr<Private> d;
 
-    QString fileDirectory;
-    QTextBrowser* textBrowser;
-    QComboBox* locationCombo = nullptr;
-    QAction* backwardItem = nullptr;
-    QAction* forwardItem = nullptr;
-    QString pendingEntry;
-    QUrl shownSource;
-    QStringList historyEntries;
-    QStringList bookmarkEntries;
-    QStringList historyLocations;
-    QStringList bookmarkLocations;
-    QMap<int, QString> historyItems;
-    QMap<int, QString> bookmarkItems;
-    // The document each menu entry was recorded for, by identifier.
-    QHash<int, QString> itemLocations;
-    QMenu* historyMenu = nullptr;
-    QMenu* bookmarkMenu = nullptr;
-    bool saveFailureTold = false;
+    Q_PRIVATE_SLOT(d, void setBackwardAvailable(bool))
+    Q_PRIVATE_SLOT(d, void setForwardAvailable(bool))
+    Q_PRIVATE_SLOT(d, void End())
+    Q_PRIVATE_SLOT(d, void textChanged())
+    Q_PRIVATE_SLOT(d, void about())
+    Q_PRIVATE_SLOT(d, void aboutQt())
+    Q_PRIVATE_SLOT(d, void openFile())
+    Q_PRIVATE_SLOT(d, void newWindow())
+    Q_PRIVATE_SLOT(d, void print())
+    Q_PRIVATE_SLOT(d, void pathSelected(const QString&))
+    Q_PRIVATE_SLOT(d, void histChosen(int))
+    Q_PRIVATE_SLOT(d, void bookmChosen(int))
+    Q_PRIVATE_SLOT(d, void addBookmark())
 };
 
 #endif

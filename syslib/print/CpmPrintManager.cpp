@@ -66,6 +66,23 @@ std::unique_ptr<QPrinter> NextPrinter(const QPrinter& p_qpPrevious, const QStrin
 }
 }
 
+class Q_DECL_HIDDEN CpmPrintManager::Private
+{
+};
+
+CpmPrintManager::CpmPrintManager() = default;
+
+CpmPrintManager::~CpmPrintManager() = default;
+
+CpmPrintManager::CpmPrintManager(const CpmPrintManager&)
+    : CpmPrintManager()
+{ }
+
+CpmPrintManager& CpmPrintManager::operator=(const CpmPrintManager&)
+{
+    return *this;
+}
+
 bool CpmPrintManager::PrintHTML(QString p_qstrText, QPrinter* p_pqpPrinter, QWidget* p_pqwParent, uint p_uiMarginX,
                                 uint p_uiMarginY)
 {

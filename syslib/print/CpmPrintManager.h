@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QPrinter;
 class QWidget;
 
@@ -20,6 +22,14 @@ class QWidget;
 class TORVASYSLIB_EXPORT CpmPrintManager
 {
 public:
+    /// A print manager; its operations need none.
+    CpmPrintManager();
+    ~CpmPrintManager();
+    /// Another print manager; a print manager holds nothing to copy.
+    CpmPrintManager(const CpmPrintManager& p_other);
+    /// Does nothing: a print manager holds nothing to copy.
+    CpmPrintManager& operator=(const CpmPrintManager& p_other);
+
     /// Prints on the caller's printer, set to full-page mode and A4, without
     /// a dialog. A printer that cannot print (such as a PDF printer without
     /// a file) prints nothing.
@@ -48,6 +58,12 @@ public:
     /// \return true when it printed; false when the dialog was cancelled or
     ///         the printer could not print.
     static bool PrintPlain(QString p_qstrText);
+
+private:
+    // Room for the data of later versions without changing the object's
+    // size; the operations keep none yet, so it stays null.
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

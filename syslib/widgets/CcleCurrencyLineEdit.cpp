@@ -4,12 +4,19 @@
 #include "inputrepair_p.h"
 #include "textrepair_p.h"
 
+class Q_DECL_HIDDEN CcleCurrencyLineEdit::Private
+{
+public:
+    InputRepair* m_pRepair;
+    QString m_qstrValue;
+};
+
 CcleCurrencyLineEdit::CcleCurrencyLineEdit(QWidget* parent, const char* name)
     : QLineEdit(parent)
-    , m_pRepair(new InputRepair(this))
+    , d(new Private {new InputRepair(this), {}})
 {
     setObjectName(name);
-    m_pRepair->Watch(this);
+    d->m_pRepair->Watch(this);
     connect(this, &QLineEdit::textChanged, this, &CcleCurrencyLineEdit::LineEditTextChangedSlot);
 }
 
@@ -19,10 +26,10 @@ void CcleCurrencyLineEdit::LineEditTextChangedSlot(const QString&)
 {
     // The whole repair at once: cutting one character per textChanged round
     // would nest one round per character.
-    m_pRepair->Apply(this, TextRepair::Amount(TextRepair::Notation(text())));
+    d->m_pRepair->Apply(this, TextRepair::Amount(TextRepair::Notation(text())));
     // Told once, from the innermost round, which sees the repaired text.
-    if (value() != m_qstrValue)
-        Q_EMIT valueChanged(m_qstrValue = value());
+    if (value() != d->m_qstrValue)
+        Q_EMIT valueChanged(d->m_qstrValue = value());
 }
 
 QString CcleCurrencyLineEdit::value() const
@@ -34,3 +41,5 @@ void CcleCurrencyLineEdit::setValue(const QString& p_qstrValue)
 {
     setText(p_qstrValue);
 }
+
+#include "moc_CcleCurrencyLineEdit.cpp"

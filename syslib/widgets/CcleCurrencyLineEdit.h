@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-class InputRepair;
+#include <memory>
 
 /// A line edit for amounts of money: a decimal number with "." as the
 /// decimal point, any number of decimals, an exponent allowed.
@@ -44,8 +44,8 @@ protected Q_SLOTS:
     virtual void LineEditTextChangedSlot(const QString& p_qstrText);
 
 private:
-    InputRepair* m_pRepair;
-    QString m_qstrValue;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

@@ -10,26 +10,35 @@ CncbNumberComboBox::CncbNumberComboBox(QWidget* parent)
     : CncbNumberComboBox(true, parent)
 { }
 
+class Q_DECL_HIDDEN CncbNumberComboBox::Private
+{
+public:
+    void LineEditTextChangedSlot(const QString&)
+    {
+        if (QLineEdit* pqleEdit = q->lineEdit())
+            m_pRepair->Apply(pqleEdit, TextRepair::WholeNumber(pqleEdit->text()));
+        if (q->value() != m_iValue)
+            Q_EMIT q->valueChanged(m_iValue = q->value());
+    }
+
+    CncbNumberComboBox* q;
+    InputRepair* m_pRepair;
+    int m_iValue = 0;
+};
+
 CncbNumberComboBox::CncbNumberComboBox(bool p_bEditable, QWidget* parent, const char* name)
     : QComboBox(parent)
-    , m_pRepair(new InputRepair(this))
+    , d(new Private {this, new InputRepair(this)})
 {
     setObjectName(name);
     setEditable(p_bEditable);
     if (QLineEdit* pqleEdit = lineEdit())
-        m_pRepair->Watch(pqleEdit);
-    connect(this, &QComboBox::editTextChanged, this, &CncbNumberComboBox::LineEditTextChangedSlot);
+        d->m_pRepair->Watch(pqleEdit);
+    connect(this, &QComboBox::editTextChanged, this,
+            [this](const QString& p_qstrText) { d->LineEditTextChangedSlot(p_qstrText); });
 }
 
 CncbNumberComboBox::~CncbNumberComboBox() = default;
-
-void CncbNumberComboBox::LineEditTextChangedSlot(const QString&)
-{
-    if (QLineEdit* pqleEdit = lineEdit())
-        m_pRepair->Apply(pqleEdit, TextRepair::WholeNumber(pqleEdit->text()));
-    if (value() != m_iValue)
-        Q_EMIT valueChanged(m_iValue = value());
-}
 
 int CncbNumberComboBox::value() const
 {
@@ -40,3 +49,5 @@ void CncbNumberComboBox::setValue(int p_iValue)
 {
     setEditText(QString::number(p_iValue));
 }
+
+#include "moc_CncbNumberComboBox.cpp"

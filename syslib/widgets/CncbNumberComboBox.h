@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-class InputRepair;
+#include <memory>
 
 /// A combo box whose edit field takes whole numbers in the signed 32-bit
 /// range, repaired as in CnleNumberLineEdit.
@@ -36,12 +36,11 @@ Q_SIGNALS:
     /// The number changed, by typing or by the program; sent once a change.
     void valueChanged(int p_iValue);
 
-private Q_SLOTS:
-    void LineEditTextChangedSlot(const QString& p_qstrText);
-
 private:
-    InputRepair* m_pRepair;
-    int m_iValue = 0;
+    class Private;
+    std::unique_ptr<Private> d;
+
+    Q_PRIVATE_SLOT(d, void LineEditTextChangedSlot(const QString&))
 };
 
 #endif

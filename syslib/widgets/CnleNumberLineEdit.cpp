@@ -4,24 +4,33 @@
 #include "inputrepair_p.h"
 #include "textrepair_p.h"
 
+class Q_DECL_HIDDEN CnleNumberLineEdit::Private
+{
+public:
+    void LineEditTextChangedSlot(const QString&)
+    {
+        m_pRepair->Apply(q, TextRepair::WholeNumber(q->text()));
+        // Told once, from the innermost round, which sees the repaired text.
+        if (q->value() != m_iValue)
+            Q_EMIT q->valueChanged(m_iValue = q->value());
+    }
+
+    CnleNumberLineEdit* q;
+    InputRepair* m_pRepair;
+    int m_iValue = 0;
+};
+
 CnleNumberLineEdit::CnleNumberLineEdit(QWidget* parent, const char* name)
     : QLineEdit(parent)
-    , m_pRepair(new InputRepair(this))
+    , d(new Private {this, new InputRepair(this)})
 {
     setObjectName(name);
-    m_pRepair->Watch(this);
-    connect(this, &QLineEdit::textChanged, this, &CnleNumberLineEdit::LineEditTextChangedSlot);
+    d->m_pRepair->Watch(this);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& p_qstrText) { d->LineEditTextChangedSlot(p_qstrText); });
 }
 
 CnleNumberLineEdit::~CnleNumberLineEdit() = default;
-
-void CnleNumberLineEdit::LineEditTextChangedSlot(const QString&)
-{
-    m_pRepair->Apply(this, TextRepair::WholeNumber(text()));
-    // Told once, from the innermost round, which sees the repaired text.
-    if (value() != m_iValue)
-        Q_EMIT valueChanged(m_iValue = value());
-}
 
 int CnleNumberLineEdit::value() const
 {
@@ -32,3 +41,5 @@ void CnleNumberLineEdit::setValue(int p_iValue)
 {
     setText(QString::number(p_iValue));
 }
+
+#include "moc_CnleNumberLineEdit.cpp"

@@ -2,12 +2,25 @@
 #include "CivIconView.h"
 
 #include <QDropEvent>
+#include <QHash>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPersistentModelIndex>
 #include <QToolTip>
+
+class Q_DECL_HIDDEN CivIconView::Private
+{
+public:
+    QHash<QListWidgetItem*, QPoint> m_qhPositions;
+    QPersistentModelIndex m_qpmiRenamed;
+    // An unset side leaves the grid size invalid, and the view sizes items itself.
+    int m_iGridX = -1;
+    int m_iGridY = -1;
+};
 
 CivIconView::CivIconView(QWidget* parent)
     : QListWidget(parent)
+    , d(new Private)
 {
     setViewMode(QListView::IconMode);
     setMovement(QListView::Free);
@@ -41,7 +54,7 @@ void CivIconView::MoveItem(QListWidgetItem* p_pqiviItem, const QPoint& p_qpPos)
         return;
     // Applied by the next layout: placing items one by one would lay the
     // whole view out again for each of them.
-    m_qhPositions.insert(p_pqiviItem, p_qpPos);
+    d->m_qhPositions.insert(p_pqiviItem, p_qpPos);
     scheduleDelayedItemsLayout();
 }
 
@@ -83,20 +96,14 @@ void CivIconView::setSorting(bool p_bSort, bool p_bAscending)
 
 void CivIconView::setGridX(int p_iGridX)
 {
-    m_iGridX = p_iGridX;
-    ApplyGrid();
+    d->m_iGridX = p_iGridX;
+    setGridSize(QSize(d->m_iGridX, d->m_iGridY));
 }
 
 void CivIconView::setGridY(int p_iGridY)
 {
-    m_iGridY = p_iGridY;
-    ApplyGrid();
-}
-
-void CivIconView::ApplyGrid()
-{
-    // An unset side leaves the size invalid, and the view sizes items itself.
-    setGridSize(QSize(m_iGridX, m_iGridY));
+    d->m_iGridY = p_iGridY;
+    setGridSize(QSize(d->m_iGridX, d->m_iGridY));
 }
 
 void CivIconView::doItemsLayout()
@@ -104,13 +111,13 @@ void CivIconView::doItemsLayout()
     // The base layout forgets every position given to an item: put the
     // remembered ones back.
     QListWidget::doItemsLayout();
-    for (auto it = m_qhPositions.cbegin(); it != m_qhPositions.cend(); ++it)
+    for (auto it = d->m_qhPositions.cbegin(); it != d->m_qhPositions.cend(); ++it)
         setPositionForIndex(it.value(), indexFromItem(it.key()));
 }
 
 void CivIconView::reset()
 {
-    m_qhPositions.clear();
+    d->m_qhPositions.clear();
     QListWidget::reset();
 }
 
@@ -118,20 +125,20 @@ bool CivIconView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
 {
     const bool bEditing = QListWidget::edit(index, trigger, event);
     if (bEditing)
-        m_qpmiRenamed = index;
+        d->m_qpmiRenamed = index;
     return bEditing;
 }
 
 void CivIconView::commitData(QWidget* editor)
 {
-    QListWidgetItem* pqiviItem = itemFromIndex(m_qpmiRenamed);
+    QListWidgetItem* pqiviItem = itemFromIndex(d->m_qpmiRenamed);
     const QString qstrOld = pqiviItem ? pqiviItem->text() : QString();
     QListWidget::commitData(editor);
     if (!pqiviItem || pqiviItem->text() == qstrOld)
         return;
     // Told once the view has closed the editor: a receiver that opens a
     // dialog would otherwise let the editor be deleted under the view.
-    const QPersistentModelIndex qpmiRenamed = m_qpmiRenamed;
+    const QPersistentModelIndex qpmiRenamed = d->m_qpmiRenamed;
     QMetaObject::invokeMethod(
         this,
         [this, qpmiRenamed]() {
@@ -181,15 +188,17 @@ void CivIconView::dropEvent(QDropEvent* event)
     if (event->source() == this) {
         const QList<QListWidgetItem*> qlMoved = selectedItems();
         for (QListWidgetItem* pqiviItem : qlMoved)
-            m_qhPositions.insert(pqiviItem, ItemPos(pqiviItem));
+            d->m_qhPositions.insert(pqiviItem, ItemPos(pqiviItem));
     }
 }
 
 void CivIconView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
-    if (!m_qhPositions.isEmpty()) {
+    if (!d->m_qhPositions.isEmpty()) {
         for (int iRow = start; iRow <= end; ++iRow)
-            m_qhPositions.remove(item(iRow));
+            d->m_qhPositions.remove(item(iRow));
     }
     QListWidget::rowsAboutToBeRemoved(parent, start, end);
 }
+
+#include "moc_CivIconView.cpp"

@@ -4,10 +4,10 @@
 
 #include "torvasyslib_export.h"
 
-#include <QHash>
 #include <QListWidget>
-#include <QPersistentModelIndex>
 #include <QPoint>
+
+#include <memory>
 
 /// An icon view: a QListWidget in icon mode whose items keep the places
 /// given to them, with in-place renaming and the signals of a classic icon
@@ -91,12 +91,8 @@ protected Q_SLOTS:
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
 
 private:
-    void ApplyGrid();
-
-    QHash<QListWidgetItem*, QPoint> m_qhPositions;
-    QPersistentModelIndex m_qpmiRenamed;
-    int m_iGridX = -1;
-    int m_iGridY = -1;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

@@ -3,6 +3,8 @@
 
 #include "CivIconView.h"
 #include "CwsDirectoryIcon.h"
+#include "CwsIcon_p.h"
+#include "diagnostics_p.h"
 #include "filelock_p.h"
 #include "filestamp_p.h"
 #include "workspacerows_p.h"
@@ -15,7 +17,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -75,11 +76,6 @@ QString Decimal(int p_iValue)
     if (p_iValue < 0)
         *--pDigit = u'-';
     return QString(reinterpret_cast<const QChar*>(pDigit), pEnd - pDigit);
-}
-
-QByteArray Printable(const QString& p_qstrText)
-{
-    return p_qstrText.toLocal8Bit();
 }
 
 // Where a node stands: a shown icon where it is now, a hidden one where it
@@ -150,12 +146,24 @@ void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* 
 class Q_DECL_HIDDEN CivcIconViewContainer::Private
 {
 public:
+    QString GetFileName() const;
+    void CreateRoot();
+    void LoadRBOX();
+    bool SaveRBOX();
+    // A node of the data set's values, in the order the store reads them,
+    // in that folder.
+    void CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
+    void CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
+    CwsDirectoryIcon* SearchDirectoryIcon(const QString& p_qstrName);
+    // Moves a record file that could not be read out of the way of the next
+    // save; false if it is still in the way.
+    bool SetAsideUnreadableFile();
     // Takes in what another store saved since the store last read or wrote
     // the file.
-    static void TakeIn(CivcIconViewContainer& p_store);
+    void TakeIn();
     // Makes the tree the one of the rows, keeping every node that stays;
     // true when anything changed.
-    static bool Apply(CivcIconViewContainer& p_store, const WorkspaceRows& p_rows);
+    bool Apply(const WorkspaceRows& p_rows);
     // Gives the node the row's fields; true when any changed.
     static bool Update(CwsIcon* p_pcwsIcon, const Row& p_row);
     // Takes the node as the folder's last child unless the folder has a
@@ -164,6 +172,12 @@ public:
     // linear time.
     bool Adopt(CwsDirectoryIcon* p_pcwsFolder, CwsIcon* p_pcwsIcon);
 
+    CwsDirectoryIcon* m_pcwsRoot = nullptr;
+    // Folders read from the file by name, the first one read of each name.
+    QHash<QString, CwsDirectoryIcon*> m_qhDirectories;
+    CivIconView* m_pqivView;
+    QString m_qstrDirectory;
+    bool m_bUnreadableFile = false;
     // The file as this store last read or wrote it, and its stamp then.
     WorkspaceRows m_base;
     FileStamp m_stamp;
@@ -178,30 +192,30 @@ public:
 };
 
 CivcIconViewContainer::CivcIconViewContainer(CivIconView* p_pqivView, QString p_qstrDirectory)
-    : m_pqivView(p_pqivView)
-    , m_qstrDirectory(std::move(p_qstrDirectory))
-    , d(new Private)
+    : d(new Private)
 {
-    LoadRBOX();
+    d->m_pqivView = p_pqivView;
+    d->m_qstrDirectory = std::move(p_qstrDirectory);
+    d->LoadRBOX();
 }
 
 CivcIconViewContainer::~CivcIconViewContainer()
 {
-    SaveRBOX();
-    delete m_pcwsRoot;
+    d->SaveRBOX();
+    delete d->m_pcwsRoot;
 }
 
 void CivcIconViewContainer::AddObject(CboBusinessObject*) { }
 
-CwsDirectoryIcon* CivcIconViewContainer::GetRoot()
+CwsDirectoryIcon* CivcIconViewContainer::GetRoot() const
 {
-    return m_pcwsRoot;
+    return d->m_pcwsRoot;
 }
 
 void CivcIconViewContainer::Reset()
 {
-    delete m_pcwsRoot;
-    CreateRoot();
+    delete d->m_pcwsRoot;
+    d->CreateRoot();
 }
 
 void CivcIconViewContainer::RemoveObject(CboBusinessObject*) { }
@@ -222,24 +236,24 @@ CboBusinessObject* CivcIconViewContainer::SearchAfterNumber(QString)
     return nullptr;
 }
 
-QString CivcIconViewContainer::GetFileName() const
+QString CivcIconViewContainer::Private::GetFileName() const
 {
     return m_qstrDirectory + QLatin1String("/icons");
 }
 
-void CivcIconViewContainer::CreateRoot()
+void CivcIconViewContainer::Private::CreateRoot()
 {
     m_pcwsRoot = new CwsDirectoryIcon(m_pqivView, RootName, nullptr, 0, 0, 0);
     m_qhDirectories.clear();
 }
 
-void CivcIconViewContainer::LoadRBOX()
+void CivcIconViewContainer::Private::LoadRBOX()
 {
     CreateRoot();
     // Taken before reading: a file replaced meanwhile is taken in again.
-    d->m_stamp = FileStamp::Of(GetFileName());
-    d->m_base = WorkspaceRows();
-    d->m_pReading = &d->m_base;
+    m_stamp = FileStamp::Of(GetFileName());
+    m_base = WorkspaceRows();
+    m_pReading = &m_base;
     rbox engine(GetFileName());
     // Siblings follow each other in the file: the folder found for the last
     // parent named is tried first. A folder found stays the one of its name.
@@ -261,8 +275,8 @@ void CivcIconViewContainer::LoadRBOX()
         else
             CreateIcon(p_qslValues, pcwsParent);
     });
-    d->m_pReading = nullptr;
-    d->m_qhNames.clear();
+    m_pReading = nullptr;
+    m_qhNames.clear();
     // A record file without the workspace's columns is another's, or one
     // whose columns were changed: nothing of it is taken, and it is kept.
     const QStringList qslColumns = engine.GetColumns(Table);
@@ -271,125 +285,126 @@ void CivcIconViewContainer::LoadRBOX()
     if (!bRead || !bWorkspace) {
         // Nothing of a file that cannot be read completely is shown, and the
         // file is kept for its owner when it is there.
-        Reset();
-        d->m_base = WorkspaceRows();
+        delete m_pcwsRoot;
+        CreateRoot();
+        m_base = WorkspaceRows();
         const QFileInfo qfiFile(GetFileName());
         m_bUnreadableFile = qfiFile.exists() && !qfiFile.isDir();
     }
 }
 
-void CivcIconViewContainer::CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
+void CivcIconViewContainer::Private::CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
 {
     const QString& qstrType = p_qslValues[Type];
     EIconType eType = IconUser;
     if (qstrType == QLatin1String("System")) {
         eType = IconSystem;
     } else if (qstrType != QLatin1String("User")) {
-        std::printf("Unknown Type will be ignored\n");
+        Diagnostics::Line(lcWorkspace(), QStringLiteral("Unknown Type will be ignored"));
     }
     auto* pcwsIcon
         = new CwsIcon(m_pqivView, p_qslValues[Name], p_qslValues[Functionality], p_qslValues[IconFilename], eType,
                       Number(p_qslValues[XPos]), Number(p_qslValues[YPos]), Number(p_qslValues[Depth]), p_pcwsParent);
-    if (!d->Adopt(p_pcwsParent, pcwsIcon)) {
+    if (!Adopt(p_pcwsParent, pcwsIcon)) {
         delete pcwsIcon;
         return;
     }
-    if (d->m_pReading)
-        d->m_pReading->m_dqRows.push_back(RowOf(pcwsIcon));
+    if (m_pReading)
+        m_pReading->m_dqRows.push_back(RowOf(pcwsIcon));
 }
 
-void CivcIconViewContainer::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
+void CivcIconViewContainer::Private::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
 {
     const QString& qstrName = p_qslValues[Name];
     auto* pcwsDirectory = new CwsDirectoryIcon(m_pqivView, qstrName, p_pcwsParent, Number(p_qslValues[XPos]),
                                                Number(p_qslValues[YPos]), Number(p_qslValues[Depth]));
-    if (!d->Adopt(p_pcwsParent, pcwsDirectory)) {
+    if (!Adopt(p_pcwsParent, pcwsDirectory)) {
         delete pcwsDirectory;
         return;
     }
     if (!m_qhDirectories.contains(qstrName))
         m_qhDirectories.insert(qstrName, pcwsDirectory);
-    if (d->m_pReading)
-        d->m_pReading->m_dqRows.push_back(RowOf(pcwsDirectory));
+    if (m_pReading)
+        m_pReading->m_dqRows.push_back(RowOf(pcwsDirectory));
 }
 
-CwsDirectoryIcon* CivcIconViewContainer::SearchDirectoryIcon(QString p_qstrName)
+CwsDirectoryIcon* CivcIconViewContainer::Private::SearchDirectoryIcon(const QString& p_qstrName)
 {
     if (p_qstrName == RootName)
         return m_pcwsRoot;
     if (m_qhDirectories.isEmpty()) {
-        std::printf("No Directory in List!!!\n");
+        Diagnostics::Line(lcWorkspace(), QStringLiteral("No Directory in List!!!"));
     } else if (CwsDirectoryIcon* pcwsDirectory = m_qhDirectories.value(p_qstrName)) {
         return pcwsDirectory;
     } else {
-        std::printf("No Directory Found!!!\n");
+        Diagnostics::Line(lcWorkspace(), QStringLiteral("No Directory Found!!!"));
     }
-    std::printf("Searched for Directory: %s\n", Printable(p_qstrName).constData());
-    std::printf("take Root Directory instead\n");
+    Diagnostics::Line(lcWorkspace(), QLatin1String("Searched for Directory: ") + p_qstrName);
+    Diagnostics::Line(lcWorkspace(), QStringLiteral("take Root Directory instead"));
     return m_pcwsRoot;
 }
 
 bool CivcIconViewContainer::Save()
 {
-    return SaveRBOX();
+    return d->SaveRBOX();
 }
 
 bool CivcIconViewContainer::Refresh()
 {
-    Private::TakeIn(*this);
+    d->TakeIn();
     return std::exchange(d->m_bTookIn, false);
 }
 
-bool CivcIconViewContainer::SaveRBOX()
+bool CivcIconViewContainer::Private::SaveRBOX()
 {
-    if (!m_pcwsRoot || d->m_bReadOnly)
+    if (!m_pcwsRoot || m_bReadOnly)
         return false;
     FileLock lock(GetFileName());
     if (!lock.Lock()) {
-        std::printf(lock.KeptByOther()
-                        ? "The workspace file %s is kept locked by another program; the workspace was not saved\n"
-                        : "Could not write the workspace file %s\n",
-                    Printable(GetFileName()).constData());
+        Diagnostics::Line(lcWorkspace(),
+                          (lock.KeptByOther() ? QStringLiteral(
+                               "The workspace file %1 is kept locked by another program; the workspace was not saved")
+                                              : QStringLiteral("Could not write the workspace file %1"))
+                              .arg(GetFileName()));
         return false;
     }
-    Private::TakeIn(*this);
+    TakeIn();
     if (m_bUnreadableFile && !SetAsideUnreadableFile())
         return false;
     CrboTableWriter writer(GetFileName(), Table, WorkspaceRows::ColumnNames());
     WorkspaceRows rows;
     Walk(m_pcwsRoot, rows, &writer);
     if (!writer.Finish()) {
-        std::printf("Could not write the workspace file %s\n", Printable(GetFileName()).constData());
+        Diagnostics::Line(lcWorkspace(), QStringLiteral("Could not write the workspace file %1").arg(GetFileName()));
         return false;
     }
-    d->m_base = std::move(rows);
-    d->m_stamp = FileStamp::Of(GetFileName());
+    m_base = std::move(rows);
+    m_stamp = FileStamp::Of(GetFileName());
     return true;
 }
 
-void CivcIconViewContainer::Private::TakeIn(CivcIconViewContainer& p_store)
+void CivcIconViewContainer::Private::TakeIn()
 {
-    Private& d = *p_store.d;
-    const FileStamp now = FileStamp::Of(p_store.GetFileName());
-    if (d.m_bReadOnly || !now.Exists() || now == d.m_stamp)
+    const FileStamp now = FileStamp::Of(GetFileName());
+    if (m_bReadOnly || !now.Exists() || now == m_stamp)
         return;
     // What another store saved, read as a store of its own reads it.
-    CivcIconViewContainer theirs(nullptr, p_store.m_qstrDirectory);
+    CivcIconViewContainer theirs(nullptr, m_qstrDirectory);
     theirs.d->m_bReadOnly = true;
-    d.m_stamp = theirs.d->m_stamp;
-    p_store.m_bUnreadableFile = theirs.m_bUnreadableFile;
-    if (p_store.m_bUnreadableFile)
+    m_stamp = theirs.d->m_stamp;
+    m_bUnreadableFile = theirs.d->m_bUnreadableFile;
+    if (m_bUnreadableFile)
         return; // kept aside at the next save
     WorkspaceRows ours;
-    Walk(p_store.m_pcwsRoot, ours, nullptr);
-    const WorkspaceRows merged = WorkspaceRows::Merged(d.m_base, ours, theirs.d->m_base);
-    d.m_base = std::move(theirs.d->m_base);
-    d.m_bTookIn = Apply(p_store, merged) || d.m_bTookIn;
+    Walk(m_pcwsRoot, ours, nullptr);
+    const WorkspaceRows merged = WorkspaceRows::Merged(m_base, ours, theirs.d->m_base);
+    m_base = std::move(theirs.d->m_base);
+    m_bTookIn = Apply(merged) || m_bTookIn;
 }
 
-bool CivcIconViewContainer::Private::Apply(CivcIconViewContainer& p_store, const WorkspaceRows& p_rows)
+bool CivcIconViewContainer::Private::Apply(const WorkspaceRows& p_rows)
 {
-    CwsDirectoryIcon* pcwsRoot = p_store.m_pcwsRoot;
+    CwsDirectoryIcon* pcwsRoot = m_pcwsRoot;
     // Every node by its folder's name and its own, taken out of its folder;
     // each folder keeps only its up link for now.
     QHash<std::pair<QString, QString>, QList<CwsIcon*>> qhNodes;
@@ -425,10 +440,9 @@ bool CivcIconViewContainer::Private::Apply(CivcIconViewContainer& p_store, const
             pcwsNode->SetParent(pcwsParent);
             bChanged = Update(pcwsNode, row) || bChanged;
         } else if (bFolder) {
-            pcwsNode = new CwsDirectoryIcon(p_store.m_pqivView, row.m_qstrName, pcwsParent, row.m_iX, row.m_iY,
-                                            row.m_iDepth);
+            pcwsNode = new CwsDirectoryIcon(m_pqivView, row.m_qstrName, pcwsParent, row.m_iX, row.m_iY, row.m_iDepth);
         } else {
-            pcwsNode = new CwsIcon(p_store.m_pqivView, row.m_qstrName, row.m_qstrFunctionality, row.m_qstrIconFilename,
+            pcwsNode = new CwsIcon(m_pqivView, row.m_qstrName, row.m_qstrFunctionality, row.m_qstrIconFilename,
                                    EIconType(row.m_iType), row.m_iX, row.m_iY, row.m_iDepth, pcwsParent);
         }
         pcwsParent->GetChildrenList()->append(pcwsNode);
@@ -450,8 +464,8 @@ bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_ro
 {
     bool bChanged = false;
     if (p_pcwsIcon->GetType() != IconDirectory) {
-        bChanged = p_pcwsIcon->m_eType != p_row.m_iType;
-        p_pcwsIcon->m_eType = EIconType(p_row.m_iType);
+        bChanged = p_pcwsIcon->d->m_eType != p_row.m_iType;
+        p_pcwsIcon->d->m_eType = EIconType(p_row.m_iType);
         if (p_pcwsIcon->GetFunctionality() != p_row.m_qstrFunctionality) {
             p_pcwsIcon->SetFunctionality(p_row.m_qstrFunctionality);
             bChanged = true;
@@ -462,11 +476,11 @@ bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_ro
         }
     }
     const QPoint qpPlace(p_row.m_iX, p_row.m_iY);
-    if (p_pcwsIcon->m_iDepth != p_row.m_iDepth || Place(p_pcwsIcon) != qpPlace) {
+    if (p_pcwsIcon->d->m_iDepth != p_row.m_iDepth || Place(p_pcwsIcon) != qpPlace) {
         bChanged = true;
-        p_pcwsIcon->m_iDepth = p_row.m_iDepth;
-        p_pcwsIcon->m_iX = qpPlace.x();
-        p_pcwsIcon->m_iY = qpPlace.y();
+        p_pcwsIcon->d->m_iDepth = p_row.m_iDepth;
+        p_pcwsIcon->d->m_iX = qpPlace.x();
+        p_pcwsIcon->d->m_iY = qpPlace.y();
         if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView() && !qpPlace.isNull())
             p_pcwsIcon->GetView()->MoveItem(p_pcwsIcon->GetIcon(), qpPlace);
     }
@@ -495,7 +509,7 @@ bool CivcIconViewContainer::Private::Adopt(CwsDirectoryIcon* p_pcwsFolder, CwsIc
     return true;
 }
 
-bool CivcIconViewContainer::SetAsideUnreadableFile()
+bool CivcIconViewContainer::Private::SetAsideUnreadableFile()
 {
     const QString qstrFile = GetFileName();
     const QString qstrStem = qstrFile + QDateTime::currentDateTime().toString("'.damaged-'yyyyMMdd-HHmmss");
@@ -503,12 +517,15 @@ bool CivcIconViewContainer::SetAsideUnreadableFile()
     for (int i = 2; QFileInfo::exists(qstrAside); ++i)
         qstrAside = qstrStem + QLatin1Char('-') + QString::number(i);
     if (!QFile::rename(qstrFile, qstrAside)) {
-        std::printf("The workspace file %s could not be read nor moved aside; the workspace was not saved\n",
-                    Printable(qstrFile).constData());
+        Diagnostics::Line(
+            lcWorkspace(),
+            QStringLiteral("The workspace file %1 could not be read nor moved aside; the workspace was not saved")
+                .arg(qstrFile));
         return false;
     }
-    std::printf("The workspace file %s could not be read; it was kept as %s\n", Printable(qstrFile).constData(),
-                Printable(qstrAside).constData());
+    Diagnostics::Line(
+        lcWorkspace(),
+        QStringLiteral("The workspace file %1 could not be read; it was kept as %2").arg(qstrFile, qstrAside));
     m_bUnreadableFile = false;
     return true;
 }

@@ -4,10 +4,7 @@
 
 #include "torvasyslib_export.h"
 
-#include <QHash>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -26,7 +23,7 @@ class QTreeWidget;
 /// is destroyed or told to Save(). A record file that cannot be read is kept
 /// aside as "icons.damaged-<date>-<time>" at the next save, never
 /// overwritten. Folders are linked by name; diagnostics are English lines on
-/// standard output.
+/// standard output (logging category "torvasyslib.workspace").
 ///
 /// Several stores, in one program or in several, can keep one workspace:
 /// what another one saved since this store read or wrote the file is taken
@@ -53,7 +50,7 @@ public:
     CivcIconViewContainer& operator=(const CivcIconViewContainer&) = delete;
 
     /// The root folder, named "root"; the store owns it and the whole tree.
-    CwsDirectoryIcon* GetRoot();
+    CwsDirectoryIcon* GetRoot() const;
     /// Replaces the tree by an empty root; the next save writes the empty tree.
     void Reset();
     /// Writes the tree now, atomically, as destruction does, after taking in
@@ -87,26 +84,6 @@ public:
 
 private:
     class Private;
-
-    QString GetFileName() const;
-    void CreateRoot();
-    void LoadRBOX();
-    bool SaveRBOX();
-    // A node of the data set's values, in the order the store reads them,
-    // in that folder.
-    void CreateIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
-    void CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent);
-    CwsDirectoryIcon* SearchDirectoryIcon(QString p_qstrName);
-    // Moves a record file that could not be read out of the way of the next
-    // save; false if it is still in the way.
-    bool SetAsideUnreadableFile();
-
-    CwsDirectoryIcon* m_pcwsRoot = nullptr;
-    // Folders read from the file by name, the first one read of each name.
-    QHash<QString, CwsDirectoryIcon*> m_qhDirectories;
-    CivIconView* m_pqivView;
-    QString m_qstrDirectory;
-    bool m_bUnreadableFile = false;
     std::unique_ptr<Private> d;
 };
 

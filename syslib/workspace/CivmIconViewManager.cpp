@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CivmIconViewManager.h"
 
+#include "CivmIconViewManager_p.h"
+
 #include "CivcIconViewContainer.h"
 #include "CsfdSimpleFileDialogIf.h"
 #include "CwsDirectoryIcon.h"
@@ -83,30 +85,30 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent)
 
 CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDirectory)
     : CivIconView(p_pqwParent)
-    , m_pqpmRightButtonPopup(new QMenu(this))
-    , m_pqpmNoSelectionRightButtonPopup(nullptr)
-    , m_qstrDirectory(std::move(p_qstrDirectory))
-    , m_pqfswWatcher(new QFileSystemWatcher(this))
-    , m_pqtTakeIn(new QTimer(this))
-    , m_pLauncher(new CommandLauncher(this))
+    , d(new Private(this))
 {
-    m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Eintrag löschen"), MenuDelete);
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Umbenennen"), MenuRename);
-    AddMenuItem(m_pqpmRightButtonPopup, tr("Eigenschaften"), MenuProperties);
+    d->m_pqpmRightButtonPopup = new QMenu(this);
+    d->m_qstrDirectory = std::move(p_qstrDirectory);
+    d->m_pqfswWatcher = new QFileSystemWatcher(this);
+    d->m_pqtTakeIn = new QTimer(this);
+    d->m_pLauncher = new CommandLauncher(this);
+    d->m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Eintrag löschen"), MenuDelete);
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Umbenennen"), MenuRename);
+    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Eigenschaften"), MenuProperties);
 
     connect(this, &CivIconView::doubleClicked, this, &CivmIconViewManager::DoubleClickedSlot);
     connect(this, &CivIconView::returnPressed, this, &CivmIconViewManager::DoubleClickedSlot);
     connect(this, &CivIconView::rightButtonPressed, this, &CivmIconViewManager::RightMouseButtonClickedSlot);
     connect(this, &CivIconView::itemRenamed, this, &CivmIconViewManager::IconRenamedSlot);
 
-    m_pqpmNoSelectionRightButtonPopup = new QMenu(this);
-    m_pqpmNoSelectionRightButtonPopup->setObjectName("No Selection Right Button Popup");
-    AddMenuItem(m_pqpmNoSelectionRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
-    AddMenuItem(m_pqpmNoSelectionRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
+    d->m_pqpmNoSelectionRightButtonPopup = new QMenu(this);
+    d->m_pqpmNoSelectionRightButtonPopup->setObjectName("No Selection Right Button Popup");
+    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
+    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
 
     setAutoArrange(true);
     setWordWrapIconText(true);
@@ -116,93 +118,89 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     setGridY(75);
 
     // A save replaces the file by a new one: the folder is watched too.
-    m_pqtTakeIn->setSingleShot(true);
-    m_pqtTakeIn->setInterval(50);
-    connect(m_pqtTakeIn, &QTimer::timeout, this, &CivmIconViewManager::WatchedFileChanged);
-    connect(m_pqfswWatcher, &QFileSystemWatcher::directoryChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
-    connect(m_pqfswWatcher, &QFileSystemWatcher::fileChanged, m_pqtTakeIn, qOverload<>(&QTimer::start));
+    d->m_pqtTakeIn->setSingleShot(true);
+    d->m_pqtTakeIn->setInterval(50);
+    connect(d->m_pqtTakeIn, &QTimer::timeout, this, [this] { d->WatchedFileChanged(); });
+    connect(d->m_pqfswWatcher, &QFileSystemWatcher::directoryChanged, d->m_pqtTakeIn, qOverload<>(&QTimer::start));
+    connect(d->m_pqfswWatcher, &QFileSystemWatcher::fileChanged, d->m_pqtTakeIn, qOverload<>(&QTimer::start));
 
-    connect(m_pLauncher, &CommandLauncher::NotRun, this, [this](const QString& p_qstrCommand) {
-        ShowError(tr("Der Befehl \"%1\" kann nicht ausgeführt werden.\n").arg(p_qstrCommand));
+    connect(d->m_pLauncher, &CommandLauncher::NotRun, this, [this](const QString& p_qstrCommand) {
+        d->ShowError(tr("Der Befehl \"%1\" kann nicht ausgeführt werden.\n").arg(p_qstrCommand));
     });
 
-    FillView();
-    WatchedFileChanged();
+    d->m_pcivcContainer = new CivcIconViewContainer(this, d->m_qstrDirectory);
+    d->m_pcwsCurrentDirectory = d->m_pcivcContainer->GetRoot();
+    d->WatchedFileChanged();
 }
 
 CivmIconViewManager::~CivmIconViewManager()
 {
     // Saves the tree and releases its items while the view still exists.
-    delete m_pcivcContainer;
-}
-
-void CivmIconViewManager::FillView()
-{
-    m_pcivcContainer = new CivcIconViewContainer(this, m_qstrDirectory);
-    m_pcwsCurrentDirectory = m_pcivcContainer->GetRoot();
+    delete d->m_pcivcContainer;
 }
 
 void CivmIconViewManager::ShowDirectory()
 {
-    m_pcwsCurrentDirectory->ShowDirectory();
+    d->m_pcwsCurrentDirectory->ShowDirectory();
     // The keyboard starts at the folder's first icon.
     setCurrentItem(item(0), QItemSelectionModel::NoUpdate);
 }
 
-CwsDirectoryIcon* CivmIconViewManager::GetCurrentDirectory()
+CwsDirectoryIcon* CivmIconViewManager::GetCurrentDirectory() const
 {
-    return m_pcwsCurrentDirectory;
+    return d->m_pcwsCurrentDirectory;
 }
 
 bool CivmIconViewManager::InsertItem(CwsIcon* p_pcwsIcon)
 {
-    return m_pcwsCurrentDirectory->AddChild(p_pcwsIcon, false);
+    return d->m_pcwsCurrentDirectory->AddChild(p_pcwsIcon, false);
 }
 
 void CivmIconViewManager::RemoveItem(CwsIcon* p_pcwsIcon)
 {
-    m_pcwsCurrentDirectory->RemoveChild(p_pcwsIcon, false);
+    d->m_pcwsCurrentDirectory->RemoveChild(p_pcwsIcon, false);
 }
 
 void CivmIconViewManager::RemoveAllItems()
 {
-    m_pcwsCurrentDirectory->HideDirectory();
+    d->m_pcwsCurrentDirectory->HideDirectory();
 }
 
 void CivmIconViewManager::ResetView()
 {
-    m_pcivcContainer->Reset();
-    m_pcwsCurrentDirectory = m_pcivcContainer->GetRoot();
+    d->m_pcivcContainer->Reset();
+    d->m_pcwsCurrentDirectory = d->m_pcivcContainer->GetRoot();
 }
 
-void CivmIconViewManager::TakeInOthers()
+void CivmIconViewManager::Private::TakeInOthers()
 {
     const QStringList qslShown = FolderPath(m_pcwsCurrentDirectory);
-    const QString qstrCurrent = currentItem() ? currentItem()->text() : QString();
+    const QString qstrCurrent = q->currentItem() ? q->currentItem()->text() : QString();
     if (!m_pcivcContainer->Refresh())
         return;
     m_pcwsCurrentDirectory = FolderAt(m_pcivcContainer->GetRoot(), qslShown);
-    ShowDirectory();
+    q->ShowDirectory();
     if (!qstrCurrent.isNull()) {
-        if (QListWidgetItem* pqiviCurrent = findItems(qstrCurrent, Qt::MatchExactly).value(0))
-            setCurrentItem(pqiviCurrent, QItemSelectionModel::NoUpdate);
+        if (QListWidgetItem* pqiviCurrent = q->findItems(qstrCurrent, Qt::MatchExactly).value(0))
+            q->setCurrentItem(pqiviCurrent, QItemSelectionModel::NoUpdate);
     }
 }
 
-bool CivmIconViewManager::Commit()
+bool CivmIconViewManager::Private::Commit()
 {
     const bool bSaved = m_pcivcContainer->Save();
     TakeInOthers(); // what the save took in
     if (!bSaved)
-        ShowError(tr("Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in diesem Fenster zu "
-                     "sehen, bis das Speichern wieder gelingt.\n"));
+        ShowError(CivmIconViewManager::tr(
+            "Der Arbeitsplatz konnte nicht gespeichert werden. Die Änderung ist nur in diesem Fenster zu "
+            "sehen, bis das Speichern wieder gelingt.\n"));
     return bSaved;
 }
 
-void CivmIconViewManager::WatchedFileChanged()
+void CivmIconViewManager::Private::WatchedFileChanged()
 {
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || state() == EditingState
-        || state() == DraggingState) {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || q->state() == EditingState
+        || q->state() == DraggingState) {
         m_pqtTakeIn->start(250);
         return;
     }
@@ -217,7 +215,7 @@ void CivmIconViewManager::WatchedFileChanged()
 
 void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
 {
-    CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
+    CwsIcon* pcwsIcon = d->m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
     if (!pcwsIcon)
         return;
     switch (pcwsIcon->GetType()) {
@@ -225,15 +223,15 @@ void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
         Q_EMIT SystemCall(pcwsIcon->GetFunctionality());
         break;
     case IconUser:
-        m_pLauncher->Start(pcwsIcon->GetFunctionality());
+        d->m_pLauncher->Start(pcwsIcon->GetFunctionality());
         break;
     case IconDirectory:
-        m_pcwsCurrentDirectory = static_cast<CwsDirectoryIcon*>(pcwsIcon);
+        d->m_pcwsCurrentDirectory = static_cast<CwsDirectoryIcon*>(pcwsIcon);
         ShowDirectory();
         break;
     case IconUp:
-        m_pcwsCurrentDirectory->HideDirectory();
-        m_pcwsCurrentDirectory = m_pcwsCurrentDirectory->GetParent();
+        d->m_pcwsCurrentDirectory->HideDirectory();
+        d->m_pcwsCurrentDirectory = d->m_pcwsCurrentDirectory->GetParent();
         ShowDirectory();
         break;
     }
@@ -241,7 +239,7 @@ void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
 
 void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIcon, const QPoint& p_pqpPos)
 {
-    QMenu* pqpmMenu = p_pqiviIcon ? m_pqpmRightButtonPopup : m_pqpmNoSelectionRightButtonPopup;
+    QMenu* pqpmMenu = p_pqiviIcon ? d->m_pqpmRightButtonPopup : d->m_pqpmNoSelectionRightButtonPopup;
     const QAction* pqaChosen = pqpmMenu->exec(p_pqpPos);
     pqpmMenu->hide();
     if (!pqaChosen)
@@ -252,23 +250,23 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
         DoubleClickedSlot(p_pqiviIcon);
         break;
     case MenuNewFolder:
-        RunDialog(false, "FileDialog", nullptr);
+        d->RunDialog(false, "FileDialog", nullptr);
         break;
     case MenuNewEntry:
-        RunDialog(true, "DirectoryDialog", nullptr);
+        d->RunDialog(true, "DirectoryDialog", nullptr);
         break;
     case MenuDelete: {
         // The clicked node itself: another child may carry the same text.
         // Asked about what it holds now, deleted with what it holds then.
-        QPointer<CwsIcon> qpNode = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
-        TakeInOthers();
-        if (!qpNode || !ConfirmDeletion(qpNode))
+        QPointer<CwsIcon> qpNode = d->m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
+        d->TakeInOthers();
+        if (!qpNode || !d->ConfirmDeletion(qpNode))
             break;
-        TakeInOthers();
+        d->TakeInOthers();
         if (qpNode) { // not deleted meanwhile
             qpNode->GetParent()->RemoveChild(qpNode, false);
             if (!qpNode)
-                Commit();
+                d->Commit();
         }
         break;
     }
@@ -276,13 +274,13 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
         RenameItem(p_pqiviIcon); // refused in edit() for a program entry or the up link
         break;
     case MenuProperties:
-        if (CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
+        if (CwsIcon* pcwsIcon = d->m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon)) {
             if (pcwsIcon->GetType() == IconDirectory)
-                RunDialog(false, "FileDialog", pcwsIcon);
+                d->RunDialog(false, "FileDialog", pcwsIcon);
             else if (pcwsIcon->GetType() == IconUser)
-                RunDialog(true, "FileDialog", pcwsIcon);
+                d->RunDialog(true, "FileDialog", pcwsIcon);
             else
-                ShowError(tr("Dies ist ein Programm Icon, diese Icon haben keine sichtbaren Eigenschaften\n"));
+                d->ShowError(tr("Dies ist ein Programm Icon, diese Icon haben keine sichtbaren Eigenschaften\n"));
         }
         break;
     }
@@ -293,33 +291,33 @@ void CivmIconViewManager::IconRenamedSlot(QListWidgetItem* p_pqviIcon, const QSt
     // Taking in another window's changes may show the folder anew: the item
     // and its text go then.
     const QString qstrName = p_qstrName;
-    QPointer<CwsIcon> qpNode = m_pcwsCurrentDirectory->GetWsIcon(p_pqviIcon);
+    QPointer<CwsIcon> qpNode = d->m_pcwsCurrentDirectory->GetWsIcon(p_pqviIcon);
     if (!qpNode)
         return;
-    TakeInOthers();
+    d->TakeInOthers();
     if (!qpNode)
-        return ShowNodeGone();
+        return d->ShowNodeGone();
     const QString qstrRefusal
         = WorkspaceNames::Refusal(qpNode->GetParent(), qpNode, qstrName, qpNode->GetType() == IconDirectory);
     if (QListWidgetItem* pqiviItem = qpNode->GetIcon())
         pqiviItem->setText(qstrRefusal.isEmpty() ? qstrName : qpNode->GetName());
     if (!qstrRefusal.isEmpty()) {
-        ShowError(qstrRefusal);
+        d->ShowError(qstrRefusal);
         return;
     }
     qpNode->SetName(qstrName);
-    Commit();
+    d->Commit();
 }
 
-void CivmIconViewManager::RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon)
+void CivmIconViewManager::Private::RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon)
 {
-    CsfdSimpleFileDialogIf qdDialog(p_bEntryMode, this, p_szName, true, {});
+    CsfdSimpleFileDialogIf qdDialog(p_bEntryMode, q, p_szName, true, {});
     if (p_pcwsIcon)
         qdDialog.FillDialog(p_pcwsIcon);
     qdDialog.exec();
 }
 
-bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
+bool CivmIconViewManager::Private::ConfirmDeletion(CwsIcon* p_pcwsIcon)
 {
     if (p_pcwsIcon->GetType() != IconDirectory)
         return true;
@@ -327,17 +325,20 @@ bool CivmIconViewManager::ConfirmDeletion(CwsIcon* p_pcwsIcon)
     if (iEntries == 0)
         return true;
     const QString qstrText = iEntries == 1
-        ? tr("Der Ordner \"%1\" enthält einen Eintrag.\nSoll der Ordner mit seinem Inhalt gelöscht werden?")
-        : tr("Der Ordner \"%1\" enthält %n Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?", nullptr,
-             iEntries);
-    return AskQuestion(this, tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()), {tr("&Ja"), tr("&Nein")}, 1, 1)
+        ? CivmIconViewManager::tr(
+            "Der Ordner \"%1\" enthält einen Eintrag.\nSoll der Ordner mit seinem Inhalt gelöscht werden?")
+        : CivmIconViewManager::tr(
+            "Der Ordner \"%1\" enthält %n Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?", nullptr,
+            iEntries);
+    return AskQuestion(q, CivmIconViewManager::tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()),
+                       {CivmIconViewManager::tr("&Ja"), CivmIconViewManager::tr("&Nein")}, 1, 1)
         == 0;
 }
 
 void CivmIconViewManager::dropEvent(QDropEvent* event)
 {
     QList<std::pair<QPointer<CwsIcon>, QPoint>> qlPlaces;
-    for (CwsIcon* pcwsChild : std::as_const(*m_pcwsCurrentDirectory->GetChildrenList())) {
+    for (CwsIcon* pcwsChild : std::as_const(*d->m_pcwsCurrentDirectory->GetChildrenList())) {
         if (pcwsChild->GetIcon())
             qlPlaces.append({pcwsChild, ItemPos(pcwsChild->GetIcon())});
     }
@@ -348,12 +349,12 @@ void CivmIconViewManager::dropEvent(QDropEvent* event)
     for (auto& [qpNode, qpPlace] : qlPlaces)
         qpPlace = qpNode && qpNode->GetIcon() && ItemPos(qpNode->GetIcon()) != qpPlace ? ItemPos(qpNode->GetIcon())
                                                                                        : QPoint();
-    TakeInOthers();
+    d->TakeInOthers();
     for (const auto& [qpNode, qpPlace] : std::as_const(qlPlaces)) {
         if (qpNode && qpNode->GetIcon() && !qpPlace.isNull())
             MoveItem(qpNode->GetIcon(), qpPlace);
     }
-    Commit();
+    d->Commit();
 }
 
 bool CivmIconViewManager::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
@@ -362,20 +363,23 @@ bool CivmIconViewManager::edit(const QModelIndex& index, EditTrigger trigger, QE
     // looked at for these two: the view also calls in here while the tree is being taken down.
     if (trigger != EditKeyPressed && trigger != AllEditTriggers)
         return CivIconView::edit(index, trigger, event);
-    const CwsIcon* pcwsIcon = m_pcwsCurrentDirectory->GetWsIcon(itemFromIndex(index));
+    const CwsIcon* pcwsIcon = d->m_pcwsCurrentDirectory->GetWsIcon(itemFromIndex(index));
     if (pcwsIcon && (pcwsIcon->GetType() == IconSystem || pcwsIcon->GetType() == IconUp)) {
-        ShowError(tr("Dies ist ein Programm Icon, diese können Sie nicht umbenannt werden\n"));
+        d->ShowError(tr("Dies ist ein Programm Icon, diese können Sie nicht umbenannt werden\n"));
         return false;
     }
     return CivIconView::edit(index, trigger, event);
 }
 
-void CivmIconViewManager::ShowError(const QString& p_qstrText)
+void CivmIconViewManager::Private::ShowError(const QString& p_qstrText)
 {
-    QMessageBox::information(this, tr("Fehler"), p_qstrText);
+    QMessageBox::information(q, CivmIconViewManager::tr("Fehler"), p_qstrText);
 }
 
-void CivmIconViewManager::ShowNodeGone()
+void CivmIconViewManager::Private::ShowNodeGone()
 {
-    ShowError(tr("Der Eintrag wurde inzwischen in einem anderen Fenster oder Programm gelöscht.\n"));
+    ShowError(
+        CivmIconViewManager::tr("Der Eintrag wurde inzwischen in einem anderen Fenster oder Programm gelöscht.\n"));
 }
+
+#include "moc_CivmIconViewManager.cpp"

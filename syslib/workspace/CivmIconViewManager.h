@@ -5,13 +5,10 @@
 #include "CivIconView.h"
 #include "torvasyslib_export.h"
 
-class CivcIconViewContainer;
-class CommandLauncher;
+#include <memory>
+
 class CwsDirectoryIcon;
 class CwsIcon;
-class QFileSystemWatcher;
-class QMenu;
-class QTimer;
 
 /// The workspace widget: an icon view that shows one folder of the workspace
 /// tree at a time and opens, creates, renames, deletes and edits its
@@ -55,7 +52,7 @@ public:
     /// Shows the current folder's children and makes the first one current.
     void ShowDirectory();
     /// The folder that is (or is to be) shown; the root at first.
-    CwsDirectoryIcon* GetCurrentDirectory();
+    CwsDirectoryIcon* GetCurrentDirectory() const;
     /// Adds the node to the current folder and shows the folder again.
     /// \return false when the folder already has a child of that name; the
     ///         node then stays with the caller.
@@ -97,33 +94,8 @@ protected Q_SLOTS:
 private:
     friend class CsfdSimpleFileDialogIf; // changes the tree as the manager does
 
-    void FillView();
-    void RunDialog(bool p_bEntryMode, const char* p_szName, CwsIcon* p_pcwsIcon);
-    void ShowError(const QString& p_qstrText);
-    // Tells that the node a change was for has been deleted meanwhile.
-    void ShowNodeGone();
-    // Asks before a folder that holds entries is deleted with them.
-    bool ConfirmDeletion(CwsIcon* p_pcwsIcon);
-    // Takes in and shows what another window or program saved to the
-    // workspace; the folder shown stays, unless it went (the nearest one
-    // above it then). Nodes that went are deleted, so that pointers to
-    // nodes are to be guarded across it.
-    void TakeInOthers();
-    // Saves a change made to the tree; a failure is told.
-    bool Commit();
-    // Looks at the workspace's file again after it changed, once nothing
-    // that holds on to the shown nodes (a dialog, a menu, renaming or
-    // dragging) is under way.
-    void WatchedFileChanged();
-
-    QMenu* m_pqpmRightButtonPopup;
-    QMenu* m_pqpmNoSelectionRightButtonPopup;
-    QString m_qstrDirectory;
-    CivcIconViewContainer* m_pcivcContainer = nullptr;
-    CwsDirectoryIcon* m_pcwsCurrentDirectory = nullptr;
-    QFileSystemWatcher* m_pqfswWatcher;
-    QTimer* m_pqtTakeIn;
-    CommandLauncher* m_pLauncher;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

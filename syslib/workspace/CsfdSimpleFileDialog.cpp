@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CsfdSimpleFileDialog.h"
 
+#include "diagnostics_p.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,10 @@ template <typename Layout> Layout* Box(Layout* p_pqblLayout, int p_iSpacing)
     return p_pqblLayout;
 }
 }
+
+class Q_DECL_HIDDEN CsfdSimpleFileDialog::Private
+{
+};
 
 CsfdSimpleFileDialog::CsfdSimpleFileDialog(QWidget* parent, const char* name, bool modal, Qt::WindowFlags fl)
     : QDialog(parent, fl)
@@ -97,20 +103,22 @@ CsfdSimpleFileDialog::~CsfdSimpleFileDialog() = default;
 
 void CsfdSimpleFileDialog::CancelClickedSlot()
 {
-    qWarning("CsfdSimpleFileDialog::CancelClickedSlot(): Not implemented yet!");
+    qCWarning(lcWorkspace, "CsfdSimpleFileDialog::CancelClickedSlot(): Not implemented yet!");
 }
 
 void CsfdSimpleFileDialog::OKClickedSlot()
 {
-    qWarning("CsfdSimpleFileDialog::OKClickedSlot(): Not implemented yet!");
+    qCWarning(lcWorkspace, "CsfdSimpleFileDialog::OKClickedSlot(): Not implemented yet!");
 }
 
 void CsfdSimpleFileDialog::SearchClickedSlot()
 {
-    qWarning("CsfdSimpleFileDialog::SearchClickedSlot(): Not implemented yet!");
+    qCWarning(lcWorkspace, "CsfdSimpleFileDialog::SearchClickedSlot(): Not implemented yet!");
 }
 
 void CsfdSimpleFileDialog::FileSearchClickedSlot()
 {
-    qWarning("CsfdSimpleFileDialog::FileSearchClickedSlot(): Not implemented yet!");
+    qCWarning(lcWorkspace, "CsfdSimpleFileDialog::FileSearchClickedSlot(): Not implemented yet!");
 }
+
+#include "moc_CsfdSimpleFileDialog.cpp"

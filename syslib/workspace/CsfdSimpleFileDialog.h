@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -16,7 +18,8 @@ class QVBoxLayout;
 /// name field, a command field and a picture field with their search
 /// buttons, "&OK" and "&Abbrechen".
 ///
-/// Its slots only write a warning that they are not implemented;
+/// Its slots only write a warning that they are not implemented (logging
+/// category "torvasyslib.workspace");
 /// CsfdSimpleFileDialogIf gives them their behaviour. Each field is named by
 /// its label for assistive technology; Return presses "&OK", Escape cancels.
 class TORVASYSLIB_EXPORT CsfdSimpleFileDialog : public QDialog
@@ -62,6 +65,12 @@ protected Q_SLOTS:
     /// Connected to the command's "&Suchen"; writes "CsfdSimpleFileDialog::FileSearchClickedSlot(): Not implemented
     /// yet!".
     virtual void FileSearchClickedSlot();
+
+private:
+    // Room for the data of later versions without changing the object's
+    // size; the form keeps its widgets in the members above, so it stays null.
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

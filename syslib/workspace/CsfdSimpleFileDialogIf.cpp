@@ -2,6 +2,7 @@
 #include "CsfdSimpleFileDialogIf.h"
 
 #include "CivmIconViewManager.h"
+#include "CivmIconViewManager_p.h"
 #include "CwsDirectoryIcon.h"
 #include "workspacenames_p.h"
 
@@ -10,41 +11,43 @@
 #include <QLineEdit>
 #include <QListWidgetItem>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+
+class Q_DECL_HIDDEN CsfdSimpleFileDialogIf::Private
+{
+public:
+    bool m_bEntryMode;
+    // The node edited; it may go while the dialog is open (another window
+    // deleted it).
+    QPointer<CwsIcon> m_pcwsIcon;
+    bool m_bEditing = false;
+};
 
 CsfdSimpleFileDialogIf::CsfdSimpleFileDialogIf(bool p_bEntryMode, QWidget* parent, const char* name, bool modal,
                                                Qt::WindowFlags fl)
     : CsfdSimpleFileDialog(parent, name, modal, fl)
-    , m_bEntryMode(p_bEntryMode)
+    , d(new Private {p_bEntryMode, {}})
 {
-    if (m_bEntryMode)
-        SetFileDialog();
-    else
-        SetDirectoryDialog();
-}
-
-CsfdSimpleFileDialogIf::~CsfdSimpleFileDialogIf() = default;
-
-void CsfdSimpleFileDialogIf::SetFileDialog()
-{
-    setWindowTitle(tr("Neuer Eintrag anlegen"));
-}
-
-void CsfdSimpleFileDialogIf::SetDirectoryDialog()
-{
+    if (d->m_bEntryMode) {
+        setWindowTitle(tr("Neuer Eintrag anlegen"));
+        return;
+    }
     setWindowTitle(tr("Neuer Ordner"));
     for (QWidget* pqwWidget : std::initializer_list<QWidget*> {m_pqlFunction, m_pqleFunction, m_pqlIcon,
                                                                m_pqleIconFilename, qpSearch, qpFileSearch})
         pqwWidget->hide();
 }
 
+CsfdSimpleFileDialogIf::~CsfdSimpleFileDialogIf() = default;
+
 void CsfdSimpleFileDialogIf::FillDialog(CwsIcon* p_pcwsIcon)
 {
-    m_pcwsIcon = p_pcwsIcon;
-    m_bEditing = true;
+    d->m_pcwsIcon = p_pcwsIcon;
+    d->m_bEditing = true;
     setWindowTitle(tr("Eigenschaften"));
     m_pqleIconName->setText(p_pcwsIcon->GetName());
-    if (m_bEntryMode) {
+    if (d->m_bEntryMode) {
         m_pqleFunction->setText(p_pcwsIcon->GetFunctionality());
         m_pqleIconFilename->setText(p_pcwsIcon->GetIconFilename());
     }
@@ -63,13 +66,13 @@ void CsfdSimpleFileDialogIf::OKClickedSlot()
         return;
     }
     // On the tree as the file holds it now; the node may have gone.
-    pcivmManager->TakeInOthers();
-    if (m_bEditing && !m_pcwsIcon) {
-        pcivmManager->ShowNodeGone();
+    pcivmManager->d->TakeInOthers();
+    if (d->m_bEditing && !d->m_pcwsIcon) {
+        pcivmManager->d->ShowNodeGone();
         CancelClickedSlot();
         return;
     }
-    CwsDirectoryIcon* pcwsFolder = m_pcwsIcon ? m_pcwsIcon->GetParent() : pcivmManager->GetCurrentDirectory();
+    CwsDirectoryIcon* pcwsFolder = d->m_pcwsIcon ? d->m_pcwsIcon->GetParent() : pcivmManager->GetCurrentDirectory();
 
     QString qstrFunction = m_pqleFunction->text();
     if (!qstrFunction.contains(QLatin1Char('&')))
@@ -78,16 +81,16 @@ void CsfdSimpleFileDialogIf::OKClickedSlot()
     const QString qstrName = m_pqleIconName->text();
 
     // A name that would clash is refused; the dialog stays open as typed.
-    const bool bFolder = m_pcwsIcon ? m_pcwsIcon->GetType() == IconDirectory : !m_bEntryMode;
-    const QString qstrRefusal = WorkspaceNames::Refusal(pcwsFolder, m_pcwsIcon, qstrName, bFolder);
+    const bool bFolder = d->m_pcwsIcon ? d->m_pcwsIcon->GetType() == IconDirectory : !d->m_bEntryMode;
+    const QString qstrRefusal = WorkspaceNames::Refusal(pcwsFolder, d->m_pcwsIcon, qstrName, bFolder);
     if (!qstrRefusal.isEmpty()) {
         QMessageBox::information(this, tr("Fehler"), qstrRefusal);
         return;
     }
 
-    if (!m_pcwsIcon) {
+    if (!d->m_pcwsIcon) {
         CwsIcon* pcwsNew = nullptr;
-        if (m_bEntryMode)
+        if (d->m_bEntryMode)
             pcwsNew = new CwsIcon(pcivmManager, qstrName, qstrFunction, m_pqleIconFilename->text(), IconUser, 0, 0,
                                   iDepth, pcwsFolder);
         else
@@ -95,16 +98,16 @@ void CsfdSimpleFileDialogIf::OKClickedSlot()
         if (!pcwsFolder->AddChild(pcwsNew, false))
             delete pcwsNew;
     } else {
-        m_pcwsIcon->SetName(qstrName);
-        if (m_bEntryMode) {
-            m_pcwsIcon->SetPixmap(m_pqleIconFilename->text());
-            m_pcwsIcon->SetFunctionality(qstrFunction);
+        d->m_pcwsIcon->SetName(qstrName);
+        if (d->m_bEntryMode) {
+            d->m_pcwsIcon->SetPixmap(m_pqleIconFilename->text());
+            d->m_pcwsIcon->SetFunctionality(qstrFunction);
         }
         // The shown icon follows at once.
-        if (QListWidgetItem* pqiviItem = m_pcwsIcon->GetIcon())
+        if (QListWidgetItem* pqiviItem = d->m_pcwsIcon->GetIcon())
             pqiviItem->setText(qstrName);
     }
-    pcivmManager->Commit();
+    pcivmManager->d->Commit();
     CancelClickedSlot();
 }
 
@@ -135,3 +138,5 @@ void CsfdSimpleFileDialogIf::FileSearchClickedSlot()
     if (!qstrFile.isNull())
         m_pqleFunction->setText(qstrFile);
 }
+
+#include "moc_CsfdSimpleFileDialogIf.cpp"

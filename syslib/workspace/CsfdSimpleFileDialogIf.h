@@ -5,7 +5,7 @@
 #include "CsfdSimpleFileDialog.h"
 #include "torvasyslib_export.h"
 
-#include <QPointer>
+#include <memory>
 
 class CwsIcon;
 
@@ -47,14 +47,8 @@ protected Q_SLOTS:
     void FileSearchClickedSlot() override;
 
 private:
-    void SetFileDialog();
-    void SetDirectoryDialog();
-
-    bool m_bEntryMode;
-    // The node edited; it may go while the dialog is open (another window
-    // deleted it).
-    QPointer<CwsIcon> m_pcwsIcon;
-    bool m_bEditing = false;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

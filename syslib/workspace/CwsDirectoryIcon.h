@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <memory>
+
 /// A folder of the workspace tree: it owns its children and shows them as
 /// the icons of its view, one folder at a time.
 ///
@@ -14,6 +16,8 @@
 /// child. No two children of a folder share a name.
 class TORVASYSLIB_EXPORT CwsDirectoryIcon : public CwsIcon
 {
+    Q_OBJECT
+
 public:
     /// A hidden folder with its up link (the root, named "root", has none).
     /// Like CwsIcon, it does not add itself to its parent.
@@ -53,12 +57,13 @@ public:
     CwsIcon* GetWsIcon(QListWidgetItem* p_pqiviItem) const;
     /// The folder's own list of children, up link first, for going through
     /// them; the folder owns the list and the nodes.
-    QList<CwsIcon*>* GetChildrenList();
+    QList<CwsIcon*>* GetChildrenList() const;
     /// The number of children, the up link included.
     int GetChildCount() const;
 
 private:
-    QList<CwsIcon*>* m_pqlChildren;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

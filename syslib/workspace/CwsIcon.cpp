@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CwsIcon.h"
 
-#include "CivIconView.h"
+#include "CwsIcon_p.h"
 #include "builtinicons_p.h"
 
 #include <QListWidgetItem>
@@ -22,40 +22,33 @@ QIcon LoadIcon(const QString& p_qstrFileName)
 
 CwsIcon::CwsIcon(CivIconView* p_pqivView, QString p_qstrName, QString p_qstrFunctionality, QString p_qstrIconFilename,
                  EIconType p_eType, int p_iX, int p_iY, int p_iDepth, CwsDirectoryIcon* p_pcwsParent)
-    : m_qstrName(std::move(p_qstrName))
-    , m_qstrFunctionality(std::move(p_qstrFunctionality))
-    , m_qstrIconFilename(std::move(p_qstrIconFilename))
-    , m_pcwsParent(p_pcwsParent)
-    , m_pqivView(p_pqivView)
-    , m_eType(p_eType)
-    , m_iDepth(p_iDepth)
-    , m_iX(p_iX)
-    , m_iY(p_iY)
+    : d(new Private {nullptr, std::move(p_qstrName), std::move(p_qstrFunctionality), std::move(p_qstrIconFilename),
+                     p_pcwsParent, p_pqivView, p_eType, p_iDepth, p_iX, p_iY})
 { }
 
 CwsIcon::~CwsIcon()
 {
     // A position recorded now would die with the node.
-    DeleteItem();
+    d->DeleteItem();
 }
 
 void CwsIcon::Show()
 {
-    if (m_pqiviIcon || !m_pqivView)
+    if (d->m_pqiviIcon || !d->m_pqivView)
         return;
-    m_pqiviIcon = new QListWidgetItem(LoadIcon(m_qstrIconFilename), m_qstrName, m_pqivView);
-    m_pqivView->SetRenameEnabled(m_pqiviIcon, true);
-    if (m_iX != 0 || m_iY != 0)
-        m_pqivView->MoveItem(m_pqiviIcon, QPoint(m_iX, m_iY));
+    d->m_pqiviIcon = new QListWidgetItem(LoadIcon(d->m_qstrIconFilename), d->m_qstrName, d->m_pqivView);
+    d->m_pqivView->SetRenameEnabled(d->m_pqiviIcon, true);
+    if (d->m_iX != 0 || d->m_iY != 0)
+        d->m_pqivView->MoveItem(d->m_pqiviIcon, QPoint(d->m_iX, d->m_iY));
 }
 
 void CwsIcon::Hide()
 {
-    RecordPosition();
-    DeleteItem();
+    d->RecordPosition();
+    d->DeleteItem();
 }
 
-void CwsIcon::RecordPosition()
+void CwsIcon::Private::RecordPosition()
 {
     if (!m_pqiviIcon || !m_pqivView)
         return;
@@ -64,7 +57,7 @@ void CwsIcon::RecordPosition()
     m_iY = qpPos.y();
 }
 
-void CwsIcon::DeleteItem()
+void CwsIcon::Private::DeleteItem()
 {
     if (m_pqivView)
         delete m_pqiviIcon;
@@ -73,78 +66,80 @@ void CwsIcon::DeleteItem()
 
 void CwsIcon::SetName(QString p_qstrName)
 {
-    m_qstrName = std::move(p_qstrName);
+    d->m_qstrName = std::move(p_qstrName);
 }
 
 void CwsIcon::SetFunctionality(QString p_qstrFunctionality)
 {
-    m_qstrFunctionality = std::move(p_qstrFunctionality);
+    d->m_qstrFunctionality = std::move(p_qstrFunctionality);
 }
 
 void CwsIcon::SetPixmap(QString p_qstrIconFilename)
 {
-    m_qstrIconFilename = std::move(p_qstrIconFilename);
-    if (m_pqiviIcon)
-        m_pqiviIcon->setIcon(LoadIcon(m_qstrIconFilename));
+    d->m_qstrIconFilename = std::move(p_qstrIconFilename);
+    if (d->m_pqiviIcon)
+        d->m_pqiviIcon->setIcon(LoadIcon(d->m_qstrIconFilename));
 }
 
 void CwsIcon::SetPixmap(const QPixmap& p_qpPixmap)
 {
-    if (m_pqiviIcon)
-        m_pqiviIcon->setIcon(QIcon(p_qpPixmap));
+    if (d->m_pqiviIcon)
+        d->m_pqiviIcon->setIcon(QIcon(p_qpPixmap));
 }
 
 void CwsIcon::SetParent(CwsDirectoryIcon* p_pcwsParent)
 {
-    m_pcwsParent = p_pcwsParent;
+    d->m_pcwsParent = p_pcwsParent;
 }
 
 QString CwsIcon::GetName() const
 {
-    return m_qstrName;
+    return d->m_qstrName;
 }
 
 QString CwsIcon::GetFunctionality() const
 {
-    return m_qstrFunctionality;
+    return d->m_qstrFunctionality;
 }
 
 QString CwsIcon::GetIconFilename() const
 {
-    return m_qstrIconFilename;
+    return d->m_qstrIconFilename;
 }
 
 EIconType CwsIcon::GetType() const
 {
-    return m_eType;
+    return d->m_eType;
 }
 
 int CwsIcon::GetX() const
 {
-    return m_iX;
+    return d->m_iX;
 }
 
 int CwsIcon::GetY() const
 {
-    return m_iY;
+    return d->m_iY;
 }
 
 int CwsIcon::GetDepth() const
 {
-    return m_iDepth;
+    return d->m_iDepth;
 }
 
 CwsDirectoryIcon* CwsIcon::GetParent() const
 {
-    return m_pcwsParent;
+    return d->m_pcwsParent;
 }
 
 CivIconView* CwsIcon::GetView() const
 {
-    return m_pqivView;
+    return d->m_pqivView;
 }
 
 QListWidgetItem* CwsIcon::GetIcon() const
 {
-    return m_pqiviIcon;
+    return d->m_pqiviIcon;
 }
+
+#include "moc_CwsIcon.cpp"

@@ -5,8 +5,9 @@
 #include "CboBusinessObject.h"
 #include "torvasyslib_export.h"
 
-#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class CivIconView;
 class CwsDirectoryIcon;
@@ -17,7 +18,7 @@ class QPixmap;
 /// "User" and "Directory".
 enum EIconType {
     IconSystem = 0, ///< a program entry: its command goes to the host (CivmIconViewManager::SystemCall)
-    IconUser = 1, ///< a user entry: its command is run with system()
+    IconUser = 1, ///< a user entry: its command is run by the shell in the background
     IconDirectory = 2, ///< a folder (CwsDirectoryIcon)
     IconUp = 3 ///< a folder's up link "..", never stored
 };
@@ -29,6 +30,8 @@ enum EIconType {
 /// it in its view. Its folder owns it. See the README's "The workspace tree".
 class TORVASYSLIB_EXPORT CwsIcon : public CboBusinessObject
 {
+    Q_OBJECT
+
 public:
     /// A hidden node. It does not add itself to its folder: the creator
     /// calls the folder's CwsDirectoryIcon::AddChild().
@@ -89,22 +92,8 @@ private:
     friend class CwsDirectoryIcon;
     friend class CivcIconViewContainer; // takes in what another store saved
 
-    // Hiding in two steps, so that a folder can read the positions of all
-    // its shown children before the view re-flows the remaining ones.
-    void RecordPosition();
-    void DeleteItem();
-
-    QListWidgetItem* m_pqiviIcon = nullptr;
-    QString m_qstrName;
-    QString m_qstrFunctionality;
-    QString m_qstrIconFilename;
-    CwsDirectoryIcon* m_pcwsParent;
-    // Guarded: a view destroyed before the node has taken the item with it.
-    QPointer<CivIconView> m_pqivView;
-    EIconType m_eType;
-    int m_iDepth;
-    int m_iX;
-    int m_iY;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "DemoTour.h"
 
 #include "DemoWindow.h"
+#include "UiDriver.h"
 
 #include <CbcTextEdit.h>
 #include <CivmIconViewManager.h>
@@ -9,22 +10,13 @@
 #include <CwsDirectoryIcon.h>
 #include <HelpWindow.h>
 
-#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QPrintDialog>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,27 +29,22 @@ constexpr int WatchdogMs = 180000;
 
 template <typename Window> Window* ShownWindow()
 {
-    const QList<QWidget*> qlWindows = QApplication::topLevelWidgets();
-    for (QWidget* pqwWindow : qlWindows) {
+    for (QWidget* pqwWindow : QApplication::topLevelWidgets()) {
         if (auto* pWindow = qobject_cast<Window*>(pqwWindow); pWindow && pWindow->isVisible())
             return pWindow;
     }
     return nullptr;
 }
 
-// Where the link to that page starts in the browser's viewport.
-QPoint LinkPos(QTextBrowser* p_pqtbBrowser, const QString& p_qstrHref)
+// Hands the next modal widget to the handler; tells whether one came.
+std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> p_fnHandler)
 {
-    for (QTextBlock qtbBlock = p_pqtbBrowser->document()->begin(); qtbBlock.isValid(); qtbBlock = qtbBlock.next()) {
-        for (auto it = qtbBlock.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().anchorHref() == p_qstrHref) {
-                QTextCursor qtcCursor(p_pqtbBrowser->document());
-                qtcCursor.setPosition(it.fragment().position() + 1);
-                return p_pqtbBrowser->cursorRect(qtcCursor).center();
-            }
-        }
-    }
-    return QPoint(-1, -1);
+    auto pbCame = std::make_shared<bool>(false);
+    UiDriver::OnNextModal([pbCame, p_fnHandler](QWidget* p_pqwModal) {
+        *pbCame = true;
+        p_fnHandler(p_pqwModal);
+    });
+    return pbCame;
 }
 }
 
@@ -68,11 +55,11 @@ DemoTour::DemoTour(DemoWindow& p_window, QString p_qstrFolder)
 
 void DemoTour::Start()
 {
-    QTimer::singleShot(WatchdogMs, this, [this]() {
+    QTimer::singleShot(WatchdogMs, &m_window, [this]() {
         std::fprintf(stderr, "Tour: no progress within %d s at: %s\n", WatchdogMs / 1000, qPrintable(m_qstrStep));
         std::_Exit(3);
     });
-    QTimer::singleShot(300, this, &DemoTour::Run);
+    QTimer::singleShot(300, &m_window, [this] { Run(); });
 }
 
 bool DemoTour::Succeeded() const
@@ -90,7 +77,7 @@ void DemoTour::Check(bool p_bHolds, const QString& p_qstrWhat)
 
 void DemoTour::Shoot(const QString& p_qstrName, const QList<QWidget*>& p_qlWindows)
 {
-    QTest::qWait(200);
+    UiDriver::Wait(200);
     QRect qrArea;
     for (QWidget* pqwWindow : p_qlWindows)
         qrArea |= pqwWindow->frameGeometry();
@@ -102,84 +89,40 @@ void DemoTour::Shoot(const QString& p_qstrName, const QList<QWidget*>& p_qlWindo
     std::printf("%s\n", qPrintable(qstrFile));
 }
 
-void DemoTour::OnNextModal(std::function<void(QWidget*)> p_fnHandler)
+void DemoTour::Activate(QWidget* p_pqwWindow)
 {
-    QPointer<QWidget> qpBefore = QApplication::activeModalWidget();
-    auto* pqtPoll = new QTimer(this);
-    connect(pqtPoll, &QTimer::timeout, this, [=]() {
-        QWidget* pqwModal = QApplication::activeModalWidget();
-        if (!pqwModal || pqwModal == qpBefore || !pqwModal->isVisible())
-            return;
-        pqtPoll->deleteLater();
-        pqtPoll->stop();
-        p_fnHandler(pqwModal);
-    });
-    pqtPoll->start(20);
+    p_pqwWindow->activateWindow();
+    for (int i = 0; i < 500 && !p_pqwWindow->isActiveWindow(); ++i)
+        UiDriver::Wait(10);
+    Check(p_pqwWindow->isActiveWindow(), p_pqwWindow->windowTitle() + " became the active window");
 }
 
-void DemoTour::OnNextPopup(std::function<void(QWidget*)> p_fnHandler)
+void DemoTour::ChooseFromMenuBar(QWidget* p_pqwWindow, const QString& p_qstrMenu, const QString& p_qstrEntry)
 {
-    auto* pqtPoll = new QTimer(this);
-    connect(pqtPoll, &QTimer::timeout, this, [=]() {
-        QWidget* pqwPopup = QApplication::activePopupWidget();
-        if (!pqwPopup || !pqwPopup->isVisible())
-            return;
-        pqtPoll->deleteLater();
-        pqtPoll->stop();
-        p_fnHandler(pqwPopup);
-    });
-    pqtPoll->start(20);
+    QMenuBar* pqmbBar = p_pqwWindow->findChild<QMenuBar*>();
+    const QList<QAction*> qlMenus = pqmbBar->actions();
+    const auto it = std::find_if(qlMenus.cbegin(), qlMenus.cend(),
+                                 [&](const QAction* p_pqaMenu) { return p_pqaMenu->text() == p_qstrMenu; });
+    Check(it != qlMenus.cend(), "the menu bar offers \"" + p_qstrMenu + "\"");
+    bool bChosen = false;
+    UiDriver::OnNextPopup([&](QMenu* p_pqmMenu) { bChosen = UiDriver::TriggerMenuEntry(p_pqmMenu, p_qstrEntry); });
+    UiDriver::Click(pqmbBar, pqmbBar->actionGeometry(*it).center());
+    UiDriver::Wait(200);
+    Check(bChosen, "the menu \"" + p_qstrMenu + "\" offers \"" + p_qstrEntry + "\"");
 }
 
-void DemoTour::ChooseEntry(QWidget* p_pqwMenu, const QString& p_qstrText)
-{
-    auto* pqmMenu = qobject_cast<QMenu*>(p_pqwMenu);
-    Check(pqmMenu, "a popup menu opened");
-    const QList<QAction*> qlActions = pqmMenu->actions();
-    for (QAction* pqaAction : qlActions) {
-        if (QString(pqaAction->text()).remove('&') == p_qstrText) {
-            pqmMenu->setActiveAction(pqaAction);
-            QTest::keyClick(pqmMenu, Qt::Key_Return);
-            return;
-        }
-    }
-    Check(false, "the menu offers \"" + p_qstrText + "\"");
-}
-
-QListWidgetItem* DemoTour::Icon(const QString& p_qstrText)
+QPoint DemoTour::Icon(const QString& p_qstrText)
 {
     auto* pcivmWorkspace = m_window.findChild<CivmIconViewManager*>();
     const QList<QListWidgetItem*> qlFound = pcivmWorkspace->findItems(p_qstrText, Qt::MatchExactly);
     Check(qlFound.size() == 1, "the workspace shows one icon \"" + p_qstrText + "\"");
-    return qlFound.first();
-}
-
-QPoint DemoTour::IconPos(const QString& p_qstrText)
-{
-    auto* pcivmWorkspace = m_window.findChild<CivmIconViewManager*>();
-    const QPoint qpCentre = pcivmWorkspace->visualItemRect(Icon(p_qstrText)).center();
-    return pcivmWorkspace->viewport()->mapTo(&m_window, qpCentre);
+    return pcivmWorkspace->visualItemRect(qlFound.first()).center();
 }
 
 void DemoTour::DoubleClick(const QString& p_qstrText)
 {
-    const QPoint qpAt = IconPos(p_qstrText);
-    QTest::mouseClick(m_window.windowHandle(), Qt::LeftButton, {}, qpAt);
-    QTest::mouseDClick(m_window.windowHandle(), Qt::LeftButton, {}, qpAt);
-    QTest::qWait(100);
-}
-
-void DemoTour::RightClick(const QString& p_qstrText)
-{
-    QTest::mouseClick(m_window.windowHandle(), Qt::RightButton, {}, IconPos(p_qstrText));
-}
-
-void DemoTour::Activate(QWidget* p_pqwWindow)
-{
-    // As a click on the window does under a window manager: its shortcuts
-    // work only while it is the active window.
-    p_pqwWindow->activateWindow();
-    Check(QTest::qWaitForWindowActive(p_pqwWindow), p_pqwWindow->windowTitle() + " became the active window");
+    UiDriver::Click(m_window.findChild<CivmIconViewManager*>()->viewport(), Icon(p_qstrText), true);
+    UiDriver::Wait(100);
 }
 
 void DemoTour::Run()
@@ -192,21 +135,23 @@ void DemoTour::Run()
     Shoot("workspace", {&m_window});
 
     m_qstrStep = "a new folder through the context menu";
-    bool bDialog = false;
-    OnNextPopup([&](QWidget* p_pqwMenu) {
+    std::shared_ptr<bool> pbDialog;
+    UiDriver::OnNextPopup([&](QMenu* p_pqmMenu) {
         Shoot("workspace-menu", {&m_window});
-        OnNextModal([&](QWidget* p_pqwDialog) {
-            bDialog = true;
+        pbDialog = OnNextModal([this](QWidget* p_pqwDialog) {
             auto* pqleName = p_pqwDialog->findChild<QLineEdit*>("m_pqleIconName");
             Check(pqleName, "the entry dialog has a name field");
-            QTest::keyClicks(pqleName, "Tour");
+            UiDriver::Type(pqleName, "Tour");
             Shoot("entry-dialog", {&m_window, p_pqwDialog});
-            QTest::keyClick(pqleName, Qt::Key_Return);
+            UiDriver::Key(pqleName, Qt::Key_Return);
         });
-        ChooseEntry(p_pqwMenu, "Neuer Ordner");
+        Check(UiDriver::TriggerMenuEntry(p_pqmMenu, "Neuer Ordner"), "the menu offers \"Neuer Ordner\"");
     });
-    RightClick("Büro");
-    Check(bDialog, "the entry dialog opened");
+    // The right mouse button on the icon.
+    const QPoint qpAt = Icon("Büro");
+    QContextMenuEvent qcmeRight(QContextMenuEvent::Mouse, qpAt, pcivmWorkspace->viewport()->mapToGlobal(qpAt));
+    QApplication::sendEvent(pcivmWorkspace->viewport(), &qcmeRight);
+    Check(pbDialog && *pbDialog, "the entry dialog opened");
     Icon("Tour");
 
     m_qstrStep = "a folder";
@@ -221,23 +166,16 @@ void DemoTour::Run()
     auto* pHelp = ShownWindow<HelpWindow>();
     Check(pHelp, "the help window opened");
     Activate(pHelp);
+    // The first link, "Der Arbeitsplatz", chosen with the keyboard.
     auto* pqtbBrowser = pHelp->findChild<QTextBrowser*>();
-    const QPoint qpLink = LinkPos(pqtbBrowser, "arbeitsplatz.html");
-    Check(qpLink.x() >= 0, "the start page links to arbeitsplatz.html");
-    QTest::mouseClick(pqtbBrowser->viewport(), Qt::LeftButton, {}, qpLink);
-    QTest::qWait(100);
+    UiDriver::Key(pqtbBrowser, Qt::Key_Tab);
+    UiDriver::Key(pqtbBrowser, Qt::Key_Return);
+    UiDriver::Wait(100);
     Check(pHelp->windowTitle() == "Der Arbeitsplatz", "the link opened \"Der Arbeitsplatz\"");
-    QMenuBar* pqmbBar = pHelp->menuBar();
-    for (QAction* pqaMenu : pqmbBar->actions()) {
-        if (pqaMenu->text() == "Lesezeichen") {
-            OnNextPopup([&](QWidget* p_pqwMenu) { ChooseEntry(p_pqwMenu, "Lesezeichen Hinzufügen"); });
-            QTest::mouseClick(pqmbBar, Qt::LeftButton, {}, pqmbBar->actionGeometry(pqaMenu).center());
-            QTest::qWait(200);
-        }
-    }
+    ChooseFromMenuBar(pHelp, "Lesezeichen", "Lesezeichen Hinzufügen");
     Shoot("help", {pHelp});
-    QTest::keyClick(pHelp, Qt::Key_Q, Qt::AltModifier);
-    Check(!pHelp->isVisible(), "\"Schliessen\" closed the help window");
+    UiDriver::Key(pHelp, Qt::Key_Q, Qt::AltModifier);
+    Check(!pHelp->isVisible(), "\"Schliessen\" (Alt+Q) closed the help window");
 
     m_qstrStep = "the editor";
     DoubleClick("Werkzeuge");
@@ -246,49 +184,45 @@ void DemoTour::Run()
     Check(pcbcEditor, "the editor opened");
     Activate(pcbcEditor);
     auto* pqteText = pcbcEditor->findChild<QTextEdit*>();
-    QTest::keyClick(pqteText, Qt::Key_Home, Qt::ControlModifier);
-    QTest::keyClicks(pqteText, "Tour-Notiz ");
-    QTest::keyClick(pqteText, Qt::Key_S, Qt::ControlModifier);
+    UiDriver::Key(pqteText, Qt::Key_Home, Qt::ControlModifier);
+    UiDriver::Type(pqteText, "Tour-Notiz ");
+    UiDriver::Key(pqteText, Qt::Key_S, Qt::ControlModifier);
+    Check(!pcbcEditor->isWindowModified(), "Ctrl+S saved the note");
     Shoot("editor", {pcbcEditor});
     pcbcEditor->close();
     Check(!pcbcEditor->isVisible(), "the saved editor closed");
 
     m_qstrStep = "the inputs form";
-    bDialog = false;
-    OnNextModal([&](QWidget* p_pqwDialog) {
-        bDialog = true;
+    pbDialog = OnNextModal([this](QWidget* p_pqwDialog) {
         auto* pcnleAmount = p_pqwDialog->findChild<CnleNumberLineEdit*>("amount");
         auto* pqlePrice = p_pqwDialog->findChild<QLineEdit*>("price");
         Check(pcnleAmount && pqlePrice, "the form has its inputs");
-        QTest::keyClicks(pcnleAmount, "12a3");
-        QTest::keyClicks(pqlePrice, "4,5");
+        UiDriver::Type(pcnleAmount, "12a3");
+        UiDriver::Type(pqlePrice, "4,5");
         Check(pcnleAmount->text() == "123" && pqlePrice->text() == "4.5", "the inputs repaired what was typed");
-        QTest::keyClick(pcnleAmount, Qt::Key_Return);
-        QTest::qWait(300);
+        UiDriver::Key(pcnleAmount, Qt::Key_Return);
+        UiDriver::Wait(300);
         Check(QApplication::activeModalWidget() == p_pqwDialog, "Return in a field opens nothing");
         Shoot("inputs", {p_pqwDialog});
-        QTest::keyClick(p_pqwDialog, Qt::Key_Escape);
+        UiDriver::Key(p_pqwDialog, Qt::Key_Escape);
     });
     DoubleClick("Eingaben");
-    Check(bDialog, "the inputs form opened");
+    Check(*pbDialog, "the inputs form opened");
     DoubleClick("..");
 
     m_qstrStep = "a print to PDF";
     const QString qstrPdf = QDir(m_qstrFolder).absoluteFilePath("tour.pdf");
     QFile::remove(qstrPdf);
     DoubleClick("Drucken");
-    bDialog = false;
-    OnNextModal([&](QWidget* p_pqwDialog) {
-        bDialog = qobject_cast<QPrintDialog*>(p_pqwDialog);
-        Check(bDialog, "the print dialog opened");
+    pbDialog = OnNextModal([this, &qstrPdf](QWidget* p_pqwDialog) {
         auto* pqleFile = p_pqwDialog->findChild<QLineEdit*>("filename");
-        Check(pqleFile, "the print dialog offers a file");
+        Check(qobject_cast<QPrintDialog*>(p_pqwDialog) && pqleFile, "the print dialog opened, offering a file");
         pqleFile->setText(qstrPdf);
         Shoot("print-dialog", {p_pqwDialog});
         QMetaObject::invokeMethod(p_pqwDialog, "accept");
     });
     DoubleClick("HTML mit Dialog");
-    Check(bDialog && QFileInfo(qstrPdf).size() > 0, "the sample was printed into " + qstrPdf);
+    Check(*pbDialog && QFileInfo(qstrPdf).size() > 0, "the sample was printed into " + qstrPdf);
     DoubleClick("..");
 
     m_qstrStep = "\"Beenden\"";

@@ -2,13 +2,10 @@
 #ifndef DEMOTOUR_H
 #define DEMOTOUR_H
 
-#include <QObject>
 #include <QString>
 
-#include <functional>
-
 class DemoWindow;
-class QListWidgetItem;
+class QMenu;
 class QPoint;
 class QWidget;
 
@@ -18,11 +15,12 @@ class QWidget;
 // each photographed from the screen, ending with "Beenden". Anything that
 // does not come out as expected ends the process with status 1, and a tour
 // that hangs ends it with status 3.
-class DemoTour : public QObject
+class DemoTour
 {
 public:
     DemoTour(DemoWindow& p_window, QString p_qstrFolder);
 
+    // Starts the tour once the event loop runs.
     void Start();
     // True once the tour reached its end and the demo closed.
     bool Succeeded() const;
@@ -35,19 +33,14 @@ private:
     // Saves a picture of the screen area of these windows (and of an open
     // popup menu) as <name>.png.
     void Shoot(const QString& p_qstrName, const QList<QWidget*>& p_qlWindows);
-
-    // Calls the handler with the next modal widget or popup menu that opens,
-    // from the event loop that runs it; arm it before opening.
-    void OnNextModal(std::function<void(QWidget*)> p_fnHandler);
-    void OnNextPopup(std::function<void(QWidget*)> p_fnHandler);
-    // Chooses a popup menu's entry as a person does: highlight it, press Return.
-    void ChooseEntry(QWidget* p_pqwMenu, const QString& p_qstrText);
-
+    // Makes the window the active one, as a click on it does under a window
+    // manager: its shortcuts work only then.
     void Activate(QWidget* p_pqwWindow);
-    QListWidgetItem* Icon(const QString& p_qstrText);
-    QPoint IconPos(const QString& p_qstrText);
+    // Chooses an entry of the menu bar's menu, as a person does.
+    void ChooseFromMenuBar(QWidget* p_pqwWindow, const QString& p_qstrMenu, const QString& p_qstrEntry);
+    // The middle of the only workspace icon with that text, in its viewport.
+    QPoint Icon(const QString& p_qstrText);
     void DoubleClick(const QString& p_qstrText);
-    void RightClick(const QString& p_qstrText);
 
     DemoWindow& m_window;
     QString m_qstrFolder;

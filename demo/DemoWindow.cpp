@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QTextDocument>
 
+#include <cstdio>
+
 DemoWindow::DemoWindow(const QString& p_qstrWorkspace, QWidget* parent)
     : QMainWindow(parent)
     , m_pcivmWorkspace(new CivmIconViewManager(this, p_qstrWorkspace))
@@ -38,6 +40,20 @@ DemoWindow::~DemoWindow()
 {
     delete m_pHelp;
     delete m_pEditor;
+}
+
+QString DemoWindow::PrepareWorkspace(const QString& p_qstrFolder)
+{
+    const QString qstrFolder = p_qstrFolder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/workspace"
+        : p_qstrFolder;
+    const QString qstrFile = QDir(qstrFolder).filePath("icons");
+    if (QFile::exists(qstrFile)
+        || (QDir().mkpath(qstrFolder) && QFile::copy(":/sample/icons", qstrFile)
+            && QFile::setPermissions(qstrFile, QFile::ReadOwner | QFile::WriteOwner)))
+        return qstrFolder;
+    std::fprintf(stderr, "Cannot set up the workspace folder %s\n", qPrintable(qstrFolder));
+    return QString();
 }
 
 void DemoWindow::closeEvent(QCloseEvent* event)

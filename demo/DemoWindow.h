@@ -18,6 +18,11 @@ public:
     explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
     ~DemoWindow() override;
 
+    // Makes the folder (by default "workspace" in the application's data
+    // folder) hold a workspace: the sample one, unless it has one.
+    // \return the folder; null, told on standard error, when it cannot be set up.
+    static QString PrepareWorkspace(const QString& p_qstrFolder);
+
 protected:
     // Closing the workspace ends the demo: the other windows close with it,
     // and every part saves what it keeps.

@@ -6,28 +6,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QPalette>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include <cstdio>
-
 namespace
 {
-// A workspace folder holds at least the sample workspace.
-bool PrepareWorkspace(const QString& p_qstrFolder)
-{
-    const QString qstrFile = QDir(p_qstrFolder).filePath("icons");
-    if (QFile::exists(qstrFile))
-        return true;
-    return QDir().mkpath(p_qstrFolder) && QFile::copy(":/sample/icons", qstrFile)
-        && QFile::setPermissions(qstrFile, QFile::ReadOwner | QFile::WriteOwner);
-}
-
 // Fusion with dark colours, as many users run their desktops.
 void UseDarkScheme()
 {
@@ -95,13 +81,9 @@ int main(int argc, char** argv)
     QTemporaryDir qtdScratch;
     if (bTour && !parser.isSet(workspace))
         qputenv("XDG_DATA_HOME", QFile::encodeName(qtdScratch.path()));
-    const QString qstrWorkspace = parser.isSet(workspace)
-        ? parser.value(workspace)
-        : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/workspace";
-    if (!PrepareWorkspace(qstrWorkspace)) {
-        std::fprintf(stderr, "Cannot set up the workspace folder %s\n", qPrintable(qstrWorkspace));
+    const QString qstrWorkspace = DemoWindow::PrepareWorkspace(parser.value(workspace));
+    if (qstrWorkspace.isNull())
         return 1;
-    }
 
     DemoWindow window(qstrWorkspace);
     window.show();

@@ -7,6 +7,8 @@
 #include "InstallTranslator.h"
 #include "UiDriver.h"
 
+#include <QTest>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -11,17 +13,55 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
 
-// Drives the modal dialogs, message boxes and popup menus that a test
-// provokes. Each call arms a timer that polls for the next such widget and
-// hands it to the handler; call it before the code that opens the widget.
+// Drives the modal dialogs, message boxes and popup menus that a test or the
+// demo's tour provokes. Each call arms a timer that polls for the next such
+// widget and hands it to the handler; call it before the code that opens the
+// widget. It needs nothing but Qt Widgets: the demo uses it too.
 namespace UiDriver
 {
+// A key pressed and released on the widget, as the window system delivers
+// it to the widget that has the focus: a shortcut of the window goes first,
+// and a key the widget ignores goes on to its parents.
+inline void Key(QWidget* p_pqwWidget, Qt::Key p_eKey, Qt::KeyboardModifiers p_eModifiers = {},
+                const QString& p_qstrText = {})
+{
+    for (QEvent::Type eType : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent qkeEvent(eType, p_eKey, p_eModifiers, p_qstrText);
+        QApplication::sendEvent(p_pqwWidget, &qkeEvent);
+    }
+}
+// The text typed into the widget, key by key.
+inline void Type(QWidget* p_pqwWidget, const QString& p_qstrText)
+{
+    for (const QChar qcChar : p_qstrText)
+        Key(p_pqwWidget, Qt::Key(qcChar.toUpper().unicode()), {}, qcChar);
+}
+// A mouse click, or a double click, at the widget's point.
+inline void Click(QWidget* p_pqwWidget, const QPoint& p_qpAt, bool p_bDouble = false)
+{
+    const QPoint qpGlobal = p_pqwWidget->mapToGlobal(p_qpAt);
+    for (QEvent::Type eType : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                               QEvent::MouseButtonRelease}) {
+        QMouseEvent qmeEvent(eType, p_qpAt, qpGlobal, Qt::LeftButton,
+                             eType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(p_pqwWidget, &qmeEvent);
+        if (!p_bDouble && eType == QEvent::MouseButtonRelease)
+            return;
+    }
+}
+// Lets the event loop run for a while.
+inline void Wait(int p_iMs)
+{
+    QEventLoop qelLoop;
+    QTimer::singleShot(p_iMs, &qelLoop, &QEventLoop::quit);
+    qelLoop.exec();
+}
+
 // Polls until the finder gives a widget, then hands it to the handler once.
 inline void Poll(std::function<QWidget*()> p_fnFind, std::function<void(QWidget*)> p_fnHandler, int p_iTimeoutMs)
 {
@@ -75,14 +115,17 @@ inline std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::C
     auto pSeen = std::make_shared<SeenBox>();
     OnNextModal([pSeen, p_eAnswer, p_qstrButton](QWidget* p_pqwModal) {
         auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
-        QVERIFY2(pqmbBox, p_pqwModal->metaObject()->className());
+        if (!pqmbBox) { // told by the caption
+            *pSeen = {true, p_pqwModal->metaObject()->className(), {}, 0};
+            return (void)QMetaObject::invokeMethod(p_pqwModal, "reject");
+        }
         *pSeen = {true, pqmbBox->windowTitle(), pqmbBox->text(), int(pqmbBox->buttons().size())};
         if (p_eAnswer != Answer::Click)
-            return QTest::keyClick(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
+            return Key(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
         QAbstractButton* pqabButton = pqmbBox->defaultButton() ? pqmbBox->defaultButton() : pqmbBox->escapeButton();
         for (QAbstractButton* pqabOffered : pqmbBox->buttons())
             pqabButton = pqabOffered->text() == p_qstrButton ? pqabOffered : pqabButton;
-        QTest::mouseClick(pqabButton, Qt::LeftButton);
+        Click(pqabButton, pqabButton->rect().center());
     });
     return pSeen;
 }
@@ -113,7 +156,7 @@ inline bool TriggerMenuEntry(QMenu* p_pqmMenu, const QString& p_qstrText)
     if (it == qlActions.end())
         return false;
     p_pqmMenu->setActiveAction(*it);
-    QTest::keyClick(p_pqmMenu, Qt::Key_Return);
+    Key(p_pqmMenu, Qt::Key_Return);
     return true;
 }
 

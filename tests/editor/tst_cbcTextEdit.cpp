@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QTextList>
 #include <QToolBar>

@@ -3,6 +3,8 @@
 #include "Files.h"
 #include "UiDriver.h"
 
+#include <QTest>
+
 #include <QFileDialog>
 #include <QTemporaryDir>
 

@@ -3,6 +3,8 @@
 #include "HelpWindow.h"
 #include "UiDriver.h"
 
+#include <QTest>
+
 #include <QComboBox>
 #include <QDataStream>
 #include <QLineEdit>

@@ -3,6 +3,8 @@
 #include "PdfWords.h"
 #include "UiDriver.h"
 
+#include <QTest>
+
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>

@@ -4,6 +4,7 @@
 #include "UiDriver.h"
 
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolTip>
 
 class TestCwsIconTree : public QObject

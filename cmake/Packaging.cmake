@@ -1,52 +1,93 @@
 # SPDX-License-Identifier: BSD-3-Clause
 # Debian packages the way Debian splits a library: "cmake --build <build>
-# --target package" makes libtorvasyslib<soname> (the two shared libraries) and
-# libtorvasyslib-dev (headers, CMake package, pkg-config file).
+# --target package" makes libtorvasyslib<soname> (the two shared libraries,
+# Multi-Arch: same, with a symbols file), libtorvasyslib-dev (headers, CMake
+# package, pkg-config file, Designer plugin) and, when the API reference was
+# made, libtorvasyslib-doc (its .qch and tag file). DebianPackage.cmake does
+# what CPack does not: Debian's stripping, the symbols and shlibs files, the
+# Multi-Arch field, the ldconfig trigger in place of maintainer scripts.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvasyslib)
 set(CPACK_PACKAGE_VENDOR "The TORVASyslib authors")
 set(CPACK_PACKAGE_CONTACT "The TORVASyslib authors <torvasyslib@lists.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Each package's description starts with a summary of its own.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(package_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL runtime development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 # The Designer plugin of the development package links the runtime package's library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/syslib ${PROJECT_BINARY_DIR}/rbox)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY "=")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://torvasyslib.example.org")
+
 set(runtime_package libtorvasyslib${PROJECT_VERSION_MAJOR})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${runtime_package})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
-# The shared libraries' caches are brought up to date through dpkg's trigger.
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/deb/triggers "activate-noawait ldconfig\n")
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/deb/triggers)
-set(CPACK_COMPONENT_RUNTIME_DESCRIPTION
-    "Ready-made parts for Qt 6 desktop applications\n"
-    "Settings store, workspace launcher, number and currency inputs, file\n"
-    "load and save, paginated rich-text printing, an HTML help browser and a\n"
-    "rich-text editor window, with the record engine rbox they keep the\n"
-    "workspace in.")
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Ready-made parts for Qt 6 desktop applications
+TORVASyslib offers a settings store, a workspace launcher, whole-number and
+currency inputs, text file loading and saving, paginated rich-text printing,
+an HTML help browser and a rich-text editor window, with the record engine
+they keep the workspace in.
+.
+This package contains the shared libraries.")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libtorvasyslib-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "${runtime_package} (= ${package_version}), qt6-base-dev")
-set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
-    "Ready-made parts for Qt 6 desktop applications - development files\n"
-    "Headers, the CMake package and the pkg-config file of TORVASyslib.")
+set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Development files for TORVASyslib
+TORVASyslib offers ready-made parts for Qt 6 desktop applications: a settings
+store, a workspace launcher, inputs, file handling, printing, a help browser
+and an editor window.
+.
+This package contains the headers, the CMake package, the pkg-config file
+and the Qt Designer plugin.")
+set(packages ${runtime_package} libtorvasyslib-dev)
+if(TARGET docs AND QHELPGENERATOR_EXECUTABLE)
+  list(APPEND CPACK_COMPONENTS_ALL documentation)
+  set(CPACK_DEBIAN_DOCUMENTATION_PACKAGE_NAME libtorvasyslib-doc)
+  set(CPACK_DEBIAN_DOCUMENTATION_PACKAGE_SECTION doc)
+  set(CPACK_DEBIAN_DOCUMENTATION_PACKAGE_ARCHITECTURE all)
+  set(CPACK_DEBIAN_DOCUMENTATION_PACKAGE_SHLIBDEPS OFF)
+  set(CPACK_COMPONENT_DOCUMENTATION_DESCRIPTION "API documentation for TORVASyslib
+TORVASyslib offers ready-made parts for Qt 6 desktop applications: a settings
+store, a workspace launcher, inputs, file handling, printing, a help browser
+and an editor window.
+.
+This package contains the API reference as a Qt help file, for Qt Creator
+and Qt Assistant, and its Doxygen tag file.")
+  list(APPEND packages libtorvasyslib-doc)
+endif()
+
+# The control files of the runtime package: the ldconfig trigger and the
+# shlibs file here, the symbols file from the staged libraries.
+set(control ${CMAKE_CURRENT_BINARY_DIR}/deb/control)
+file(WRITE ${control}/triggers "activate-noawait ldconfig\n")
+file(WRITE ${control}/shlibs
+     "libTORVASyslib ${PROJECT_VERSION_MAJOR} ${runtime_package} (>= ${PROJECT_VERSION})\n"
+     "libTORVASyslib-rbox ${PROJECT_VERSION_MAJOR} ${runtime_package} (>= ${PROJECT_VERSION})\n")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${control}/triggers ${control}/shlibs ${control}/symbols)
+find_program(DPKG_GENSYMBOLS_EXECUTABLE dpkg-gensymbols)
+find_program(DPKG_DEB_EXECUTABLE dpkg-deb)
+set(CPACK_TORVAS_CONTROL ${control})
+set(CPACK_TORVAS_RUNTIME_PACKAGE ${runtime_package})
+set(CPACK_TORVAS_GENSYMBOLS ${DPKG_GENSYMBOLS_EXECUTABLE})
+set(CPACK_TORVAS_DPKG_DEB ${DPKG_DEB_EXECUTABLE})
+set(CPACK_TORVAS_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
 
 # Each package carries the license and a changelog.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 string(TIMESTAMP date "%a, %d %b %Y 00:00:00 +0000" UTC)
-foreach(package ${runtime_package} libtorvasyslib-dev)
+foreach(package ${packages})
   set(component runtime)
   if(package MATCHES "-dev$")
     set(component development)
+  elseif(package MATCHES "-doc$")
+    set(component documentation)
   endif()
   set(doc ${CMAKE_CURRENT_BINARY_DIR}/deb/${package})
   file(WRITE ${doc}/changelog.Debian

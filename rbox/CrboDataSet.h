@@ -12,6 +12,14 @@
 /// One record of a table of the record engine: the items it holds, looked
 /// up by column name. A column that the data set has no value for has no
 /// item.
+///
+/// \code
+/// for (int i = 0; i < engine.GetNumberOfDataSets(1); ++i) {
+///     const CrboDataSet* dataSet = engine.GetDataSet(1, i);
+///     if (const CrboDataSetItem* name = dataSet->GetItem("Name/STRING"))
+///         qDebug() << dataSet->GetId() << name->GetString();
+/// }
+/// \endcode
 class RBOX_EXPORT CrboDataSet
 {
 public:

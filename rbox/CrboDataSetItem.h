@@ -9,6 +9,13 @@
 #include <memory>
 
 /// One named value of a data set; every value travels as text.
+///
+/// \code
+/// if (CrboDataSetItem* item = dataSet->GetItem("Name/STRING")) {
+///     qDebug() << item->GetName() << item->GetString();
+///     item->SetString("Ada Lovelace");
+/// }
+/// \endcode
 class RBOX_EXPORT CrboDataSetItem
 {
 public:

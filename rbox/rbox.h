@@ -37,6 +37,20 @@ enum ErboDataTypes {
 /// Save(), AddHeaderItem() for each column, CreateDataSet() and
 /// AddItemToDataSet() for the records, then SetFinished(), which replaces
 /// the file's content atomically. Reading never writes anything.
+///
+/// \code
+/// rbox engine("contacts");
+/// engine.Save();
+/// engine.AddHeaderItem(1, "Name/STRING", RboString);
+/// const int id = engine.CreateDataSet(1);
+/// engine.AddItemToDataSet(1, id, "Name/STRING", "Ada");
+/// if (!engine.SetFinished())
+///     qWarning("not written");
+///
+/// rbox reader("contacts");
+/// if (reader.Load())
+///     qDebug() << reader.GetDataSet(1, 0)->GetItem("Name/STRING")->GetString();
+/// \endcode
 class RBOX_EXPORT rbox
 {
 public:

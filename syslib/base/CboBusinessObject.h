@@ -13,6 +13,21 @@
 ///
 /// The workspace's folders and entries (CwsIcon) derive from it, and so may a
 /// host application's own model objects. A business object is never copied.
+///
+/// \code
+/// class Customer : public CboBusinessObject
+/// {
+/// public:
+///     void SetName(const QString& name)
+///     {
+///         m_name = name;
+///         Q_EMIT ObjectChanged(this);
+///     }
+///
+/// private:
+///     QString m_name;
+/// };
+/// \endcode
 class TORVASYSLIB_EXPORT CboBusinessObject : public QObject
 {
     Q_OBJECT

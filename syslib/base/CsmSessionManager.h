@@ -26,6 +26,15 @@ class CsmSessionManagerPrivate;
 /// name, an entry name with a "[" or "=", a content with a "[".
 ///
 /// Copies are independent values. See the README's "Settings" example.
+///
+/// \code
+/// CsmSessionManager settings;
+/// settings.Load("app.conf");              // false on the first start
+/// settings.AddKey("Window");
+/// settings.SetInteger("Window", "Width", 800);
+/// const int width = settings.GetInteger("Window", "Width", 640);
+/// settings.SaveAs("app.conf");
+/// \endcode
 class TORVASYSLIB_EXPORT CsmSessionManager
 {
 public:

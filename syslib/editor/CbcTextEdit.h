@@ -20,6 +20,16 @@ class QAction;
 /// document of its own with unsaved changes asks whether to save them,
 /// drop them or go on editing; the window's title names the document and
 /// marks unsaved changes. See the README's "The editor window".
+///
+/// \code
+/// auto* editor = new CbcTextEdit("notes.html", nullptr, "editor", {});
+/// editor->show();                           // "Speichern" writes notes.html
+///
+/// CbcTextEdit letter;                       // or a text of the host's
+/// letter.SetText(record.body);
+/// letter.show();
+/// // ... later: record.body = letter.GetText();
+/// \endcode
 class TORVASYSLIB_EXPORT CbcTextEdit : public QMainWindow
 {
     Q_OBJECT

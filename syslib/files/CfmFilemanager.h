@@ -17,6 +17,13 @@
 /// without any "." (a "." in a folder's name does not count). A null file
 /// name asks; an empty one is used as it is. Files are read and written in
 /// the local 8-bit encoding (UTF-8). See the README's "Inputs and files".
+///
+/// \code
+/// CfmFilemanager files;
+/// const QString text = files.LoadFile(false, "txt", QString(), QDir::homePath()); // asks for the file
+/// if (!text.isNull())
+///     files.SaveFile(text + "more\n", false, "txt", files.GetFilename(), QString());
+/// \endcode
 class TORVASYSLIB_EXPORT CfmFilemanager
 {
 public:

@@ -27,6 +27,11 @@
 /// resources) of at most 64 MiB: another, or a missing one, is told and the
 /// shown page stays. "&Schliessen" and "&Beenden" only hide the window. See
 /// the README's "The help window".
+///
+/// \code
+/// auto* help = new HelpWindow(QString(), "qrc:/help/index.html", mainWindow, "help");
+/// help->show();
+/// \endcode
 class TORVASYSLIB_EXPORT HelpWindow : public QMainWindow
 {
     Q_OBJECT

@@ -19,6 +19,11 @@ class QWidget;
 /// (1/72 inch) for each axis, no line is cut across pages, and every page
 /// carries its number below the body, right-aligned with it, in 10-point
 /// "times". See the README's "Printing".
+///
+/// \code
+/// if (!CpmPrintManager::PrintHTML("<h1>Rechnung</h1><p>…</p>", this, 72, 72)) // one-inch margins
+///     statusBar()->showMessage(tr("Nicht gedruckt."));
+/// \endcode
 class TORVASYSLIB_EXPORT CpmPrintManager
 {
 public:

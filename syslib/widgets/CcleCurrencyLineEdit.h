@@ -19,9 +19,18 @@
 /// decimal comma becomes the point). One Ctrl+Z brings back the text as it
 /// was before the keystroke or paste that was cut off. The property `value` (the form's bound value) is the
 /// amount as text, keeping every digit: no binary fraction changes "0.10".
+///
+/// \code
+/// auto* price = new CcleCurrencyLineEdit(form, "price");
+/// connect(price, &CcleCurrencyLineEdit::valueChanged, form,
+///         [](const QString& amount) { qDebug() << "amount" << amount; });
+/// price->setValue("1.234,56");              // shows 1234.56
+/// \endcode
 class TORVASYSLIB_EXPORT CcleCurrencyLineEdit : public QLineEdit
 {
     Q_OBJECT
+    /// The amount as shown (value()), the user property that forms bind: a
+    /// QDataWidgetMapper reads and writes it; valueChanged() tells its changes.
     Q_PROPERTY(QString value READ value WRITE setValue NOTIFY valueChanged USER true)
 
 public:

@@ -13,9 +13,19 @@
 ///
 /// The items are left as they are; the property `value` (the form's bound
 /// value) holds the number of the current text.
+///
+/// \code
+/// auto* copies = new CncbNumberComboBox(true, form, "copies");
+/// copies->addItems({"1", "2", "5"});
+/// copies->setValue(3);                      // the edit field shows 3
+/// const int count = copies->value();
+/// \endcode
 class TORVASYSLIB_EXPORT CncbNumberComboBox : public QComboBox
 {
     Q_OBJECT
+    /// The number of the current text (value(); 0 for the empty text), the user
+    /// property that forms bind: a QDataWidgetMapper reads and writes it;
+    /// valueChanged() tells its changes.
     Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged USER true)
 
 public:

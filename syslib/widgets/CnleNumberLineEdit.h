@@ -15,9 +15,17 @@
 /// empty: a letter typed into "123456" after "12" leaves "12". One Ctrl+Z
 /// brings back the text as it was before the keystroke that was cut off.
 /// The property `value` (the form's bound value) holds the number.
+///
+/// \code
+/// auto* amount = new CnleNumberLineEdit(form, "amount");
+/// connect(amount, &CnleNumberLineEdit::valueChanged, form, [](int number) { qDebug() << number; });
+/// amount->setText("12a3");                  // repaired to "12"
+/// \endcode
 class TORVASYSLIB_EXPORT CnleNumberLineEdit : public QLineEdit
 {
     Q_OBJECT
+    /// The number shown (value(); 0 for the empty text), the user property that
+    /// forms bind: a QDataWidgetMapper reads and writes it; valueChanged() tells its changes.
     Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged USER true)
 
 public:

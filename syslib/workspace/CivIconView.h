@@ -17,6 +17,15 @@
 /// insertions, removals and new layouts (a plain QListWidget forgets them).
 /// F2 renames the current item, Return opens it, the context menu key and
 /// Shift+F10 ask for its context menu; an item's tool tip is its whole text.
+///
+/// \code
+/// auto* view = new CivIconView(this);
+/// auto* item = new QListWidgetItem(QIcon(":/pictures/editor.png"), "Editor", view);
+/// view->MoveItem(item, QPoint(40, 20));     // stays there through new layouts
+/// view->SetRenameEnabled(item, true);       // F2 renames it
+/// connect(view, &CivIconView::itemRenamed, this,
+///         [](QListWidgetItem*, const QString& text) { qDebug() << "renamed to" << text; });
+/// \endcode
 class TORVASYSLIB_EXPORT CivIconView : public QListWidget
 {
     Q_OBJECT

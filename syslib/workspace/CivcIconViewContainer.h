@@ -33,6 +33,15 @@ class QTreeWidget;
 /// changed it); a node added by one is kept; a node deleted by one is gone
 /// unless the other changed it or something in it. A save holds the lock
 /// file "icons.lock" beside the file meanwhile.
+///
+/// \code
+/// CivIconView view;
+/// CivcIconViewContainer store(&view, workspaceFolder);    // reads workspaceFolder + "/icons"
+/// CwsDirectoryIcon* root = store.GetRoot();
+/// root->AddChild(new CwsIcon(&view, "Notiz", "kwrite notiz.txt", "", IconUser, 0, 0, 1, root), true);
+/// if (!store.Save())
+///     qWarning("the workspace was not saved");
+/// \endcode
 class TORVASYSLIB_EXPORT CivcIconViewContainer
 {
 public:

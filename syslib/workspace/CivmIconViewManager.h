@@ -34,6 +34,16 @@ class CwsIcon;
 /// workspace: each shows what the others save (the folder shown stays,
 /// unless it went) and none loses another's changes. See the README's "The
 /// workspace widget".
+///
+/// \code
+/// auto* workspace = new CivmIconViewManager(this, workspaceFolder);
+/// connect(workspace, &CivmIconViewManager::SystemCall, this, [this](const QString& command) {
+///     if (command == "help")
+///         showHelp();
+/// });
+/// workspace->ShowDirectory();
+/// setCentralWidget(workspace);
+/// \endcode
 class TORVASYSLIB_EXPORT CivmIconViewManager : public CivIconView
 {
     Q_OBJECT

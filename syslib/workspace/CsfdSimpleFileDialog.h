@@ -22,6 +22,12 @@ class QVBoxLayout;
 /// category "torvasyslib.workspace");
 /// CsfdSimpleFileDialogIf gives them their behaviour. Each field is named by
 /// its label for assistive technology; Return presses "&OK", Escape cancels.
+///
+/// \code
+/// CsfdSimpleFileDialog form(this, "form", true);
+/// form.m_pqleIconName->setText("Archiv");   // the form's widgets are public
+/// form.exec();                              // its buttons only warn: see CsfdSimpleFileDialogIf
+/// \endcode
 class TORVASYSLIB_EXPORT CsfdSimpleFileDialog : public QDialog
 {
     Q_OBJECT

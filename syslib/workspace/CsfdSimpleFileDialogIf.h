@@ -18,6 +18,16 @@ class CwsIcon;
 /// appended, so that it runs in the background. OK makes the change on the
 /// workspace as its file holds it then, and saves it at once; a node that
 /// another window deleted meanwhile is told in a "Fehler" box.
+///
+/// \code
+/// // A new entry in the current folder of a workspace widget:
+/// CsfdSimpleFileDialogIf dialog(true, workspace, "DirectoryDialog", true, {});
+/// dialog.exec();
+/// // The properties of an existing one:
+/// CsfdSimpleFileDialogIf properties(true, workspace, "FileDialog", true, {});
+/// properties.FillDialog(node);
+/// properties.exec();
+/// \endcode
 class TORVASYSLIB_EXPORT CsfdSimpleFileDialogIf : public CsfdSimpleFileDialog
 {
     Q_OBJECT

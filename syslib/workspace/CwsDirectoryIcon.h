@@ -14,6 +14,14 @@
 ///
 /// Every folder but the one named "root" has the up link ".." as its first
 /// child. No two children of a folder share a name.
+///
+/// \code
+/// CwsDirectoryIcon root(&view, "root", nullptr, 0, 0, 0);
+/// auto* tools = new CwsDirectoryIcon(&view, "Werkzeuge", &root, 0, 0, 1);
+/// root.AddChild(tools, true);
+/// tools->AddChild(new CwsIcon(&view, "Editor", "editor", "", IconSystem, 0, 0, 1, tools), true);
+/// tools->ShowDirectory();                   // "..", "Editor"
+/// \endcode
 class TORVASYSLIB_EXPORT CwsDirectoryIcon : public CwsIcon
 {
     Q_OBJECT

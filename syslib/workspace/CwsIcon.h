@@ -28,6 +28,12 @@ enum EIconType {
 ///
 /// A node is hidden or shown; while shown it owns the item that stands for
 /// it in its view. Its folder owns it. See the README's "The workspace tree".
+///
+/// \code
+/// auto* entry = new CwsIcon(&view, "Terminal", "xterm", "terminal.png", IconUser, 0, 0, 2, folder);
+/// if (!folder->AddChild(entry, false))      // shown at once
+///     delete entry;                         // the folder holds a "Terminal" already
+/// \endcode
 class TORVASYSLIB_EXPORT CwsIcon : public CboBusinessObject
 {
     Q_OBJECT

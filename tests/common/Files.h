@@ -38,9 +38,9 @@ inline QByteArray Stdout(const std::function<void()>& p_fnRun)
     dup2(iSaved, STDOUT_FILENO);
     close(iSaved);
     QByteArray qbaOutput(lseek(fileno(pFile), 0, SEEK_END), '\0');
-    pread(fileno(pFile), qbaOutput.data(), size_t(qbaOutput.size()), 0);
+    const ssize_t iRead = pread(fileno(pFile), qbaOutput.data(), size_t(qbaOutput.size()), 0);
     std::fclose(pFile);
-    return qbaOutput;
+    return qbaOutput.left(qMax<ssize_t>(iRead, 0));
 }
 // Starts the function in a child process that exits with its result. With
 // a limit, the child's files cannot grow beyond it: a disk that fills up.

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: BSD-3-Clause
 # Installs the project (MODE install: into a scratch prefix; MODE deb: as the
-# Debian packages, checked by lintian and unpacked into a scratch root), then
-# builds and runs a small consumer against it, once through find_package and
-# once through pkg-config.
+# Debian packages, checked by lintian --pedantic and by their control fields
+# and files, the -doc package's help file registered in a scratch collection,
+# then unpacked into a scratch root), then builds and runs a small consumer
+# against it, once through find_package and once through pkg-config.
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
@@ -18,19 +19,76 @@ if(MODE STREQUAL "install")
 else()
   run(${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/debs)
   file(GLOB debs ${WORK_DIR}/debs/*.deb)
-  list(LENGTH debs count)
-  if(NOT count EQUAL 2)
-    message(FATAL_ERROR "expected the runtime and the development package, got: ${debs}")
-  endif()
+  set(expected libtorvasyslib2_${VERSION}-1_amd64.deb libtorvasyslib-dev_${VERSION}-1_amd64.deb
+               libtorvasyslib-doc_${VERSION}-1_all.deb)
+  set(summaries)
   foreach(deb ${debs})
-    run(${LINTIAN} --fail-on error --tag-display-limit 0 ${deb})
-    message(STATUS "lintian ${deb}:\n${LAST_OUTPUT}")
+    get_filename_component(name ${deb} NAME)
+    list(REMOVE_ITEM expected ${name})
+    # Every tag counts; the first upload of a package closes no bug of Debian's.
+    run(${LINTIAN} --pedantic --display-info --fail-on error,warning,info,pedantic --tag-display-limit 0
+        --suppress-tags initial-upload-closes-no-bugs ${deb})
     run(${DPKG_DEB} -x ${deb} ${WORK_DIR}/root)
-    run(${DPKG_DEB} -f ${deb} Package Depends)
-    message(STATUS "${LAST_OUTPUT}")
+    run(${DPKG_DEB} -f ${deb})
+    set(control "${LAST_OUTPUT}")
+    message(STATUS "${name}:\n${control}")
+    string(REGEX MATCH "Description: ([^\n]*)" summary "${control}")
+    list(APPEND summaries "${CMAKE_MATCH_1}")
+    if(control MATCHES "\n ;")
+      message(FATAL_ERROR "${name}: a description line starts with \";\"")
+    endif()
+    execute_process(COMMAND ${DPKG_DEB} --ctrl-tarfile ${deb} COMMAND tar -t OUTPUT_VARIABLE parts)
+    if(parts MATCHES "postinst|postrm")
+      message(FATAL_ERROR "${name} has maintainer scripts; the ldconfig trigger is enough: ${parts}")
+    endif()
+    if(name MATCHES "^libtorvasyslib2_")
+      foreach(field "Multi-Arch: same" "Section: libs")
+        string(FIND "${control}" "${field}" at)
+        if(at LESS 0)
+          message(FATAL_ERROR "${name} lacks \"${field}\"")
+        endif()
+      endforeach()
+      execute_process(COMMAND ${DPKG_DEB} --ctrl-tarfile ${deb} COMMAND tar -xO ./symbols ./shlibs ./triggers
+                      OUTPUT_VARIABLE files)
+      foreach(line "libTORVASyslib.so.2 libtorvasyslib2 #MINVER#" "libTORVASyslib-rbox.so.2 libtorvasyslib2 #MINVER#"
+                   "* Build-Depends-Package: libtorvasyslib-dev" "_ZN15CrboDataSetItem9SetStringE7QString@Base ${VERSION}"
+                   "libTORVASyslib 2 libtorvasyslib2 (>= ${VERSION})" "activate-noawait ldconfig")
+        string(FIND "${files}" "${line}" at)
+        if(at LESS 0)
+          message(FATAL_ERROR "${name}'s control files lack \"${line}\":\n${files}")
+        endif()
+      endforeach()
+    elseif(name MATCHES "-dev_" AND NOT control MATCHES "Depends: libtorvasyslib2 \\(= ${VERSION}-1\\)")
+      message(FATAL_ERROR "${name} does not depend on exactly its runtime package")
+    elseif(name MATCHES "-doc_" AND NOT control MATCHES "Section: doc")
+      message(FATAL_ERROR "${name} is not in the doc section")
+    endif()
   endforeach()
+  list(REMOVE_DUPLICATES summaries)
+  list(LENGTH summaries distinct)
+  if(expected OR NOT distinct EQUAL 3)
+    message(FATAL_ERROR "packages missing: ${expected}; summaries: ${summaries}")
+  endif()
   set(prefix ${WORK_DIR}/root/usr)
+
+  # The -doc package's help file, registered as Qt Creator and Qt Assistant do.
+  file(WRITE ${WORK_DIR}/collection.qhcp "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+       "<QHelpCollectionProject version=\"1.0\"><docFiles><register>"
+       "<file>${prefix}/share/qt6/doc/torvasyslib.qch</file></register></docFiles></QHelpCollectionProject>\n")
+  run(${QHELPGENERATOR} ${WORK_DIR}/collection.qhcp -o ${WORK_DIR}/collection.qhc)
+  run(${SQLITE3} ${WORK_DIR}/collection.qhc "SELECT Name FROM NamespaceTable")
+  if(NOT LAST_OUTPUT MATCHES "org.torvasyslib.2.0")
+    message(FATAL_ERROR "the help file was not registered: ${LAST_OUTPUT}")
+  endif()
 endif()
+
+# Every library, CMake and pkg-config file in the multiarch folder.
+file(GLOB_RECURSE arch_files ${prefix}/lib*.so* ${prefix}/*.cmake ${prefix}/*.pc)
+foreach(file ${arch_files})
+  if(NOT file MATCHES "/lib/${MULTIARCH}/")
+    message(FATAL_ERROR "${file} is not in lib/${MULTIARCH}")
+  endif()
+endforeach()
 
 foreach(header TORVASyslib/CwsDirectoryIcon.h TORVASyslib/torvasyslib_export.h TORVASyslib/torvasyslib_version.h
                rbox/rbox.h)

@@ -1,0 +1,27 @@
+# SPDX-License-Identifier: BSD-3-Clause
+# Makes the API reference (a warning fails it, by the environment the test
+# sets) and looks at it as a reader does: every class page shows an example,
+# and the main page shows no markdown left unrendered.
+execute_process(COMMAND ${DOXYGEN} ${DOXYFILE} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "doxygen failed (${rc}):\n${err}")
+endif()
+file(GLOB pages ${HTML}/class*.html)
+list(FILTER pages EXCLUDE REGEX "-members\\.html$|/classes\\.html$")
+set(without)
+foreach(page ${pages})
+  file(READ ${page} content)
+  if(NOT content MATCHES "class=\"fragment\"")
+    get_filename_component(name ${page} NAME)
+    list(APPEND without ${name})
+  endif()
+endforeach()
+list(LENGTH pages count)
+if(count LESS 19 OR without)
+  message(FATAL_ERROR "${count} class pages; without an example: ${without}")
+endif()
+file(READ ${HTML}/index.html index)
+if(index MATCHES "\\[[A-Za-z][^]<]*\\]\\([^)<]*\\)")
+  message(FATAL_ERROR "the main page shows a markdown link as text: ${CMAKE_MATCH_0}")
+endif()
+message(STATUS "${count} class pages, each with an example")

@@ -348,12 +348,13 @@ bool CbcTextEdit::Private::SaveToFile()
         return false;
     const FileStamp now = FileStamp::Of(m_qstrFilename);
     if (now.Exists() && m_stamp.Exists() && now != m_stamp
-        && AskQuestion(q, CbcTextEdit::tr("Speichern"),
-                       CbcTextEdit::tr(
-                           "Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
-                           "mit diesem Text überschrieben werden?")
-                           .arg(QDir::toNativeSeparators(m_qstrFilename)),
-                       {CbcTextEdit::tr("&Ja"), CbcTextEdit::tr("&Nein")}, 1, 1)
+        && AskQuestion(
+               q, CbcTextEdit::tr("Speichern"),
+               CbcTextEdit::tr(
+                   "Die Datei \"%1\" wurde inzwischen von einem anderen Programm geändert.\nSoll sie trotzdem "
+                   "mit diesem Text überschrieben werden?")
+                   .arg(QDir::toNativeSeparators(m_qstrFilename)),
+               {{CbcTextEdit::tr("&Ja"), QMessageBox::YesRole}, {CbcTextEdit::tr("&Nein"), QMessageBox::NoRole}}, 1, 1)
             != 0)
         return false;
     // In UTF-8, as the page declares.
@@ -382,7 +383,10 @@ void CbcTextEdit::closeEvent(QCloseEvent* event)
     const int iChoice = AskQuestion(this, tr("Editor beenden"),
                                     tr("Das Dokument \"%1\" wurde geändert.\nSollen die Änderungen gespeichert werden?")
                                         .arg(QFileInfo(d->m_qstrFilename).fileName()),
-                                    {tr("&Speichern"), tr("&Verwerfen"), tr("&Abbrechen")}, 0, 2);
+                                    {{tr("&Speichern"), QMessageBox::AcceptRole},
+                                     {tr("&Verwerfen"), QMessageBox::DestructiveRole},
+                                     {tr("&Abbrechen"), QMessageBox::RejectRole}},
+                                    0, 2);
     if (iChoice == 2 || (iChoice == 0 && !d->SaveToFile())) {
         event->ignore();
         return;

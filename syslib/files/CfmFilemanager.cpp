@@ -61,8 +61,8 @@ QString AskForSaveName(const QString& p_qstrDirectory, const FileType& p_type)
                            QCoreApplication::translate("CfmFilemanager",
                                                        "Die Datei \"%1\" gibt es schon.\nSoll sie ersetzt werden?")
                                .arg(QDir::toNativeSeparators(qstrFileName)),
-                           {QCoreApplication::translate("CfmFilemanager", "&Ja"),
-                            QCoreApplication::translate("CfmFilemanager", "&Nein")},
+                           {{QCoreApplication::translate("CfmFilemanager", "&Ja"), QMessageBox::YesRole},
+                            {QCoreApplication::translate("CfmFilemanager", "&Nein"), QMessageBox::NoRole}},
                            1, 1)
                 == 0)
             return qstrFileName;

@@ -331,7 +331,9 @@ bool CivmIconViewManager::Private::ConfirmDeletion(CwsIcon* p_pcwsIcon)
             "Der Ordner \"%1\" enthält %n Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?", nullptr,
             iEntries);
     return AskQuestion(q, CivmIconViewManager::tr("Ordner löschen"), qstrText.arg(p_pcwsIcon->GetName()),
-                       {CivmIconViewManager::tr("&Ja"), CivmIconViewManager::tr("&Nein")}, 1, 1)
+                       {{CivmIconViewManager::tr("&Ja"), QMessageBox::YesRole},
+                        {CivmIconViewManager::tr("&Nein"), QMessageBox::NoRole}},
+                       1, 1)
         == 0;
 }
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -104,7 +105,7 @@ struct SeenBox
     bool m_bShown = false;
     QString m_qstrCaption;
     QString m_qstrText;
-    int m_iButtons = 0;
+    QStringList m_qslButtons; // each "text=role", sorted: the platform orders them by role
 };
 // How a person answers a message box: a mouse click, Return, or Escape.
 enum class Answer { Click, Return, Escape };
@@ -116,10 +117,15 @@ inline std::shared_ptr<SeenBox> CloseNextMessageBox(Answer p_eAnswer = Answer::C
     OnNextModal([pSeen, p_eAnswer, p_qstrButton](QWidget* p_pqwModal) {
         auto* pqmbBox = qobject_cast<QMessageBox*>(p_pqwModal);
         if (!pqmbBox) { // told by the caption
-            *pSeen = {true, p_pqwModal->metaObject()->className(), {}, 0};
+            *pSeen = {true, p_pqwModal->metaObject()->className(), {}, {}};
             return (void)QMetaObject::invokeMethod(p_pqwModal, "reject");
         }
-        *pSeen = {true, pqmbBox->windowTitle(), pqmbBox->text(), int(pqmbBox->buttons().size())};
+        *pSeen = {true, pqmbBox->windowTitle(), pqmbBox->text(), {}};
+        static const char* const s_szRoles[] = {"AcceptRole", "RejectRole", "DestructiveRole", "ActionRole", "HelpRole",
+                                                "YesRole",    "NoRole",     "ResetRole",       "ApplyRole"};
+        for (QAbstractButton* pqabButton : pqmbBox->buttons())
+            pSeen->m_qslButtons << pqabButton->text() + '=' + s_szRoles[pqmbBox->buttonRole(pqabButton)];
+        pSeen->m_qslButtons.sort();
         if (p_eAnswer != Answer::Click)
             return Key(pqmbBox, p_eAnswer == Answer::Return ? Qt::Key_Return : Qt::Key_Escape);
         QAbstractButton* pqabButton = pqmbBox->defaultButton() ? pqmbBox->defaultButton() : pqmbBox->escapeButton();

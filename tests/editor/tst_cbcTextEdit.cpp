@@ -218,6 +218,8 @@ private Q_SLOTS:
         row[1].isEmpty() ? (void)window.close() : Action(window, "fileExit")->trigger();
         QCOMPARE(pBox->m_qstrText,
                  QString("Das Dokument \"note.html\" wurde geändert.\nSollen die Änderungen gespeichert werden?"));
+        QCOMPARE(pBox->m_qslButtons,
+                 QStringList({"&Abbrechen=RejectRole", "&Speichern=AcceptRole", "&Verwerfen=DestructiveRole"}));
         QCOMPARE(!window.isVisible(), !row[2].isEmpty());
         QCOMPARE(PlainText(qstrFile), row[3]);
     }

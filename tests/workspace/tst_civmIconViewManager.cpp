@@ -328,9 +328,9 @@ private Q_SLOTS:
              {std::pair {Answer::Return, ""}, {Answer::Escape, ""}, {Answer::Click, "&Nein"}, {Answer::Click, "&Ja"}}) {
             auto pBox = UiDriver::CloseNextMessageBox(eAnswer, szButton);
             ChooseFromMenu("Programme", "Eintrag löschen");
-            QCOMPARE(
-                pBox->m_qstrText + QString::number(pBox->m_iButtons),
-                "Der Ordner \"Programme\" enthält 2 Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht werden?2");
+            QCOMPARE(pBox->m_qstrText + pBox->m_qslButtons.join(','),
+                     "Der Ordner \"Programme\" enthält 2 Einträge.\nSoll der Ordner mit seinem Inhalt gelöscht "
+                     "werden?&Ja=YesRole,&Nein=NoRole");
             QCOMPARE(!Item("Programme"), QString(szButton) == "&Ja");
         }
         ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Leer"); });

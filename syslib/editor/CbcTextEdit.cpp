@@ -8,6 +8,7 @@
 #include "glyphiconengine_p.h"
 #include "pageloop_p.h"
 #include "questionbox_p.h"
+#include "screenfit_p.h"
 #include "textencoding_p.h"
 
 #include <QActionGroup>
@@ -128,6 +129,7 @@ CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
     , d(new Private(this))
 {
     setObjectName(name);
+    ScreenFit::Watch(this);
     CbcTextEdit::SetupFileActions();
     CbcTextEdit::SetupEditActions();
     CbcTextEdit::SetupTextActions();

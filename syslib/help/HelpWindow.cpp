@@ -5,6 +5,7 @@
 #include "filelock_p.h"
 #include "helpbrowser_p.h"
 #include "pageloop_p.h"
+#include "screenfit_p.h"
 #include "stringlistfile_p.h"
 
 #include <QComboBox>
@@ -159,6 +160,7 @@ void HelpWindow::Private::Build(const QString& startDocument)
     QObject::connect(textBrowser, qOverload<const QUrl&>(&QTextBrowser::highlighted), q,
                      [this](const QUrl& p_qurlLink) { q->statusBar()->showMessage(p_qurlLink.toString()); });
     q->resize(640, 700);
+    ScreenFit::Watch(q);
 
     BuildMenus();
     QObject::connect(textBrowser, &QTextBrowser::backwardAvailable, q,

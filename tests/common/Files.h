@@ -2,7 +2,9 @@
 #ifndef FILES_H
 #define FILES_H
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 
 #include <csignal>
 #include <cstdio>
@@ -56,6 +58,18 @@ inline pid_t StartChild(const std::function<int()>& p_fnRun, qint64 p_iFileSizeL
         _exit(p_fnRun());
     }
     return pid;
+}
+// Runs this test program again for one test function (and data row), with
+// the environment added ("NAME=value"); its exit status, -1 after a crash.
+inline int RunSelf(const QString& p_qstrTest, const QStringList& p_qslEnvironment)
+{
+    QProcess qpChild;
+    QProcessEnvironment qpeEnvironment = QProcessEnvironment::systemEnvironment();
+    for (const QString& qstrSetting : p_qslEnvironment)
+        qpeEnvironment.insert(qstrSetting.section('=', 0, 0), qstrSetting.section('=', 1));
+    qpChild.setProcessEnvironment(qpeEnvironment);
+    qpChild.start(QCoreApplication::applicationFilePath(), {p_qstrTest});
+    return qpChild.waitForFinished(60000) && qpChild.exitStatus() == QProcess::NormalExit ? qpChild.exitCode() : -1;
 }
 // The child's exit status once it ends, or -1 when it did not exit normally;
 // killed at once first if asked.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -142,6 +143,27 @@ private Q_SLOTS:
             QTest::keyClick(&window, eKey, Qt::AltModifier);
             QVERIFY(!window.isVisible());
         }
+    }
+
+    // A window larger than the screen, its title bar or status bar out of reach, also at twice the scale.
+    void fitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1") << "1";
+        QTest::newRow("2") << "2";
+    }
+    void fitsTheScreen()
+    {
+        QFETCH(QString, scale);
+        if (scale != "1") { // the first row, in a program at that scale
+            QCOMPARE(Files::RunSelf("fitsTheScreen:1", {"QT_SCALE_FACTOR=" + scale}), 0);
+            return;
+        }
+        const QSize qsArea = Open().screen()->availableGeometry().size();
+        QVERIFY2(qsArea.boundedTo(m_pWindow->frameGeometry().size()) == m_pWindow->frameGeometry().size(),
+                 qPrintable(QString("%1x%2").arg(m_pWindow->height()).arg(qsArea.height())));
+        QVERIFY(qsArea.width() < 700 || m_pWindow->width() == 640); // its own size where it fits
+        QVERIFY(m_pWindow->height() > qsArea.height() / 2);
     }
 
     // Entries opening blank pages, coming back in another order, or the newest dropped by the cut to 20.

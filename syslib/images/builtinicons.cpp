@@ -27,20 +27,25 @@ QIcon BuiltinIcons::Get(Icon p_eIcon)
                                             "go-next",
                                             "go-home",
                                             "folder",
-                                            "go-up"};
+                                            "go-up",
+                                            "document-open",
+                                            "folder-new",
+                                            "document-new",
+                                            "edit-delete",
+                                            "edit-rename",
+                                            "document-properties",
+                                            "edit-find",
+                                            "go-down",
+                                            "window-close",
+                                            "document-print-preview",
+                                            "bookmark-new",
+                                            "bookmark-remove",
+                                            "application-x-executable",
+                                            "application-x-shellscript"};
     const QString qstrName = QString::fromLatin1(s_szNames[int(p_eIcon)]);
     if (QIcon::hasThemeIcon(qstrName))
         return QIcon::fromTheme(qstrName);
     QFile qfPicture(QStringLiteral(":/torvasyslib/icons/") + qstrName + QStringLiteral(".svg"));
     qfPicture.open(QIODevice::ReadOnly);
     return QIcon(new GlyphIconEngine(qfPicture.readAll()));
-}
-
-QIcon BuiltinIcons::ForWorkspaceFile(const QString& p_qstrFileName)
-{
-    if (p_qstrFileName == QLatin1String("directory.bmp"))
-        return Get(Icon::Folder);
-    if (p_qstrFileName == QLatin1String("up.bmp"))
-        return Get(Icon::Up);
-    return QIcon();
 }

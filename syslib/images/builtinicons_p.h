@@ -30,13 +30,23 @@ enum class Icon {
     Forward,
     Home,
     Folder,
-    Up
+    Up,
+    Open,
+    NewFolder,
+    NewEntry,
+    Delete,
+    Rename,
+    Properties,
+    Find,
+    Down,
+    Close,
+    PrintPreview,
+    AddBookmark,
+    RemoveBookmark,
+    Program,
+    Script
 };
 QIcon Get(Icon p_eIcon);
-// For one of the standard workspace picture files ("directory.bmp",
-// "up.bmp") that is not at hand: the folder or up icon; a null icon for any
-// other name.
-QIcon ForWorkspaceFile(const QString& p_qstrFileName);
 }
 
 #endif

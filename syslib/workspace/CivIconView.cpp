@@ -8,6 +8,8 @@
 #include <QPersistentModelIndex>
 #include <QToolTip>
 
+#include <algorithm>
+
 class Q_DECL_HIDDEN CivIconView::Private
 {
 public:
@@ -111,8 +113,43 @@ void CivIconView::doItemsLayout()
     // The base layout forgets every position given to an item: put the
     // remembered ones back.
     QListWidget::doItemsLayout();
-    for (auto it = d->m_qhPositions.cbegin(); it != d->m_qhPositions.cend(); ++it)
-        setPositionForIndex(it.value(), indexFromItem(it.key()));
+    QList<QRect> qlTaken;
+    for (auto it = d->m_qhPositions.cbegin(); it != d->m_qhPositions.cend(); ++it) {
+        const QModelIndex qmiItem = indexFromItem(it.key());
+        setPositionForIndex(it.value(), qmiItem);
+        qlTaken << rectForIndex(qmiItem);
+    }
+    if (qlTaken.isEmpty())
+        return;
+    // An item placed by the flow where a kept one stands goes to the first
+    // free cell of the grid instead of lying on top of it, centred in it as
+    // the flow centres its items.
+    const QSize qsCell = gridSize().isValid() ? gridSize() : QSize(80, 75);
+    const int iColumns = qMax(1, viewport()->width() / qsCell.width());
+    const auto overlaps = [&](const QRect& p_qrAt) {
+        return std::any_of(qlTaken.cbegin(), qlTaken.cend(),
+                           [&](const QRect& p_qrTaken) { return p_qrTaken.intersects(p_qrAt); });
+    };
+    int iFreeCell = 0;
+    for (int iRow = 0; iRow < count(); ++iRow) {
+        QListWidgetItem* pqiviItem = item(iRow);
+        QRect qrItem = rectForIndex(indexFromItem(pqiviItem));
+        if (d->m_qhPositions.contains(pqiviItem))
+            continue;
+        if (!overlaps(qrItem)) {
+            qlTaken << qrItem;
+            continue;
+        }
+        QRect qrCell;
+        do {
+            qrCell
+                = QRect(QPoint(iFreeCell % iColumns * qsCell.width(), iFreeCell / iColumns * qsCell.height()), qsCell);
+            ++iFreeCell;
+        } while (overlaps(qrCell));
+        qrItem.moveTopLeft(qrCell.topLeft() + QPoint((qsCell.width() - qrItem.width()) / 2, 0));
+        setPositionForIndex(qrItem.topLeft(), indexFromItem(pqiviItem));
+        qlTaken << qrItem;
+    }
 }
 
 void CivIconView::reset()

@@ -78,29 +78,6 @@ QString Decimal(int p_iValue)
     return QString(reinterpret_cast<const QChar*>(pDigit), pEnd - pDigit);
 }
 
-// Where a node stands: a shown icon where it is now, a hidden one where it
-// was last hidden.
-QPoint Place(const CwsIcon* p_pcwsIcon)
-{
-    if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView())
-        return p_pcwsIcon->GetView()->ItemPos(p_pcwsIcon->GetIcon());
-    return QPoint(p_pcwsIcon->GetX(), p_pcwsIcon->GetY());
-}
-
-Row RowOf(const CwsIcon* p_pcwsIcon)
-{
-    const CwsDirectoryIcon* pcwsParent = p_pcwsIcon->GetParent();
-    const QPoint qpPlace = Place(p_pcwsIcon);
-    return {pcwsParent ? pcwsParent->GetName() : RootName,
-            p_pcwsIcon->GetName(),
-            p_pcwsIcon->GetFunctionality(),
-            p_pcwsIcon->GetIconFilename(),
-            p_pcwsIcon->GetType(),
-            qpPlace.x(),
-            qpPlace.y(),
-            p_pcwsIcon->GetDepth()};
-}
-
 // The tree's rows, every folder before its children; with a writer, each
 // is written too, and each up link as an empty data set.
 void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* p_pWriter)
@@ -122,7 +99,7 @@ void Walk(CwsDirectoryIcon* p_pcwsRoot, WorkspaceRows& p_rows, CrboTableWriter* 
                 p_pWriter->AddDataSet(QStringList());
             continue;
         }
-        const Row& row = p_rows.m_dqRows.emplace_back(RowOf(pcwsIcon));
+        const Row& row = p_rows.m_dqRows.emplace_back(WorkspaceRows::RowOf(pcwsIcon));
         if (p_pWriter) {
             QString* pValues = qslValues.data();
             pValues[Type] = eType == IconDirectory ? DirectoryType : eType == IconSystem ? SystemType : UserType;
@@ -310,7 +287,7 @@ void CivcIconViewContainer::Private::CreateIcon(const QStringList& p_qslValues, 
         return;
     }
     if (m_pReading)
-        m_pReading->m_dqRows.push_back(RowOf(pcwsIcon));
+        m_pReading->m_dqRows.push_back(WorkspaceRows::RowOf(pcwsIcon));
 }
 
 void CivcIconViewContainer::Private::CreateDirectoryIcon(const QStringList& p_qslValues, CwsDirectoryIcon* p_pcwsParent)
@@ -325,7 +302,7 @@ void CivcIconViewContainer::Private::CreateDirectoryIcon(const QStringList& p_qs
     if (!m_qhDirectories.contains(qstrName))
         m_qhDirectories.insert(qstrName, pcwsDirectory);
     if (m_pReading)
-        m_pReading->m_dqRows.push_back(RowOf(pcwsDirectory));
+        m_pReading->m_dqRows.push_back(WorkspaceRows::RowOf(pcwsDirectory));
 }
 
 CwsDirectoryIcon* CivcIconViewContainer::Private::SearchDirectoryIcon(const QString& p_qstrName)
@@ -476,7 +453,7 @@ bool CivcIconViewContainer::Private::Update(CwsIcon* p_pcwsIcon, const Row& p_ro
         }
     }
     const QPoint qpPlace(p_row.m_iX, p_row.m_iY);
-    if (p_pcwsIcon->d->m_iDepth != p_row.m_iDepth || Place(p_pcwsIcon) != qpPlace) {
+    if (p_pcwsIcon->d->m_iDepth != p_row.m_iDepth || WorkspaceRows::Place(p_pcwsIcon) != qpPlace) {
         bChanged = true;
         p_pcwsIcon->d->m_iDepth = p_row.m_iDepth;
         p_pcwsIcon->d->m_iX = qpPlace.x();

@@ -6,6 +6,7 @@
 #include "CivcIconViewContainer.h"
 #include "CsfdSimpleFileDialogIf.h"
 #include "CwsDirectoryIcon.h"
+#include "builtinicons_p.h"
 #include "commandlauncher_p.h"
 #include "questionbox_p.h"
 #include "workspacenames_p.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileSystemWatcher>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -27,10 +29,46 @@ namespace
 {
 enum EMenuId { MenuOpen = 0, MenuNewFolder = 1, MenuNewEntry = 2, MenuDelete = 3, MenuRename = 4, MenuProperties = 5 };
 
-void AddMenuItem(QMenu* p_pqpmMenu, const QString& p_qstrText, int p_iId)
+// An entry with its picture and, where it has one, its key shown beside it;
+// the key itself works in the view (see the constructor).
+void AddMenuItem(QMenu* p_pqpmMenu, BuiltinIcons::Icon p_eIcon, const QString& p_qstrText, int p_iId,
+                 const QKeySequence& p_qksKey = {})
 {
-    p_pqpmMenu->addAction(p_qstrText)->setData(p_iId);
+    QAction* pqaEntry = p_pqpmMenu->addAction(BuiltinIcons::Get(p_eIcon), p_qstrText);
+    pqaEntry->setData(p_iId);
+    pqaEntry->setShortcut(p_qksKey);
+    pqaEntry->setShortcutVisibleInContextMenu(true);
 }
+
+// Gives the keys that the handler knows to the view before any shortcut of
+// its window, and has them done; the others go their usual way.
+class KeyHandler : public QObject
+{
+public:
+    using Handler = std::function<std::function<void()>(const QKeyEvent*)>;
+    KeyHandler(QObject* p_pqoParent, Handler p_fnHandler)
+        : QObject(p_pqoParent)
+        , m_fnHandler(std::move(p_fnHandler))
+    { }
+
+protected:
+    bool eventFilter(QObject*, QEvent* p_pqeEvent) override
+    {
+        const bool bPress = p_pqeEvent->type() == QEvent::KeyPress;
+        if (!bPress && p_pqeEvent->type() != QEvent::ShortcutOverride)
+            return false;
+        const std::function<void()> fnDo = m_fnHandler(static_cast<QKeyEvent*>(p_pqeEvent));
+        if (!fnDo)
+            return false;
+        p_pqeEvent->accept();
+        if (bPress)
+            fnDo();
+        return bPress;
+    }
+
+private:
+    Handler m_fnHandler;
+};
 
 // The names of the folders from the root's child down to the folder.
 QStringList FolderPath(const CwsDirectoryIcon* p_pcwsFolder)
@@ -93,12 +131,14 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
     d->m_pqtTakeIn = new QTimer(this);
     d->m_pLauncher = new CommandLauncher(this);
     d->m_pqpmRightButtonPopup->setObjectName("Right Button Popup");
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Öffnen"), MenuOpen);
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Eintrag löschen"), MenuDelete);
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Umbenennen"), MenuRename);
-    AddMenuItem(d->m_pqpmRightButtonPopup, tr("Eigenschaften"), MenuProperties);
+    using BuiltinIcons::Icon;
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::Open, tr("Öffnen"), MenuOpen);
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::NewFolder, tr("Neuer Ordner"), MenuNewFolder);
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::NewEntry, tr("Neuer Eintrag"), MenuNewEntry);
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::Delete, tr("Eintrag löschen"), MenuDelete,
+                QKeySequence(Qt::Key_Delete));
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::Rename, tr("Umbenennen"), MenuRename, QKeySequence(Qt::Key_F2));
+    AddMenuItem(d->m_pqpmRightButtonPopup, Icon::Properties, tr("Eigenschaften"), MenuProperties);
 
     connect(this, &CivIconView::doubleClicked, this, &CivmIconViewManager::DoubleClickedSlot);
     connect(this, &CivIconView::returnPressed, this, &CivmIconViewManager::DoubleClickedSlot);
@@ -107,8 +147,21 @@ CivmIconViewManager::CivmIconViewManager(QWidget* p_pqwParent, QString p_qstrDir
 
     d->m_pqpmNoSelectionRightButtonPopup = new QMenu(this);
     d->m_pqpmNoSelectionRightButtonPopup->setObjectName("No Selection Right Button Popup");
-    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, tr("Neuer Ordner"), MenuNewFolder);
-    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, tr("Neuer Eintrag"), MenuNewEntry);
+    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, Icon::NewFolder, tr("Neuer Ordner"), MenuNewFolder);
+    AddMenuItem(d->m_pqpmNoSelectionRightButtonPopup, Icon::NewEntry, tr("Neuer Eintrag"), MenuNewEntry);
+
+    // The keys of a file manager; F2 and Return are the view's. Not while an
+    // icon is renamed: its editor has the keys then.
+    installEventFilter(new KeyHandler(this, [this](const QKeyEvent* p_pqkeKey) -> std::function<void()> {
+        const QKeyCombination qkcKey = p_pqkeKey->keyCombination();
+        if (qkcKey == QKeyCombination(Qt::Key_Delete))
+            return [this] { d->DeleteNode(currentItem()); };
+        if (qkcKey == QKeyCombination(Qt::Key_Backspace) || qkcKey == (Qt::ALT | Qt::Key_Up))
+            return [this] { d->GoUp(); };
+        if (p_pqkeKey->matches(QKeySequence::Undo))
+            return [this] { d->UndoDeletion(); };
+        return {};
+    }));
 
     setAutoArrange(true);
     setWordWrapIconText(true);
@@ -230,11 +283,51 @@ void CivmIconViewManager::DoubleClickedSlot(QListWidgetItem* p_pqiviIcon)
         ShowDirectory();
         break;
     case IconUp:
-        d->m_pcwsCurrentDirectory->HideDirectory();
-        d->m_pcwsCurrentDirectory = d->m_pcwsCurrentDirectory->GetParent();
-        ShowDirectory();
+        d->GoUp();
         break;
     }
+}
+
+void CivmIconViewManager::Private::DeleteNode(QListWidgetItem* p_pqiviIcon)
+{
+    // The clicked node itself: another child may carry the same text.
+    // Asked about what it holds now, deleted with what it holds then.
+    QPointer<CwsIcon> qpNode = m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
+    TakeInOthers();
+    if (!qpNode || !ConfirmDeletion(qpNode))
+        return;
+    TakeInOthers();
+    if (!qpNode) // deleted meanwhile
+        return;
+    // What RemoveChild() deletes can be put back.
+    if (qpNode->GetType() != IconSystem && qpNode->GetType() != IconUp)
+        m_deleted.Remember(qpNode);
+    qpNode->GetParent()->RemoveChild(qpNode, false);
+    if (!qpNode)
+        Commit();
+}
+
+void CivmIconViewManager::Private::GoUp()
+{
+    if (!m_pcwsCurrentDirectory->GetParent())
+        return;
+    m_pcwsCurrentDirectory->HideDirectory();
+    m_pcwsCurrentDirectory = m_pcwsCurrentDirectory->GetParent();
+    q->ShowDirectory();
+}
+
+void CivmIconViewManager::Private::UndoDeletion()
+{
+    if (m_deleted.IsEmpty())
+        return;
+    TakeInOthers();
+    QString qstrRefusal;
+    CwsIcon* pcwsNode = m_deleted.RestoreNewest(q, m_pcivcContainer->GetRoot(), qstrRefusal);
+    if (!pcwsNode)
+        return ShowError(qstrRefusal);
+    if (pcwsNode->GetParent() == m_pcwsCurrentDirectory)
+        q->ShowDirectory();
+    Commit();
 }
 
 void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIcon, const QPoint& p_pqpPos)
@@ -255,21 +348,9 @@ void CivmIconViewManager::RightMouseButtonClickedSlot(QListWidgetItem* p_pqiviIc
     case MenuNewEntry:
         d->RunDialog(true, "DirectoryDialog", nullptr);
         break;
-    case MenuDelete: {
-        // The clicked node itself: another child may carry the same text.
-        // Asked about what it holds now, deleted with what it holds then.
-        QPointer<CwsIcon> qpNode = d->m_pcwsCurrentDirectory->GetWsIcon(p_pqiviIcon);
-        d->TakeInOthers();
-        if (!qpNode || !d->ConfirmDeletion(qpNode))
-            break;
-        d->TakeInOthers();
-        if (qpNode) { // not deleted meanwhile
-            qpNode->GetParent()->RemoveChild(qpNode, false);
-            if (!qpNode)
-                d->Commit();
-        }
+    case MenuDelete:
+        d->DeleteNode(p_pqiviIcon);
         break;
-    }
     case MenuRename:
         RenameItem(p_pqiviIcon); // refused in edit() for a program entry or the up link
         break;

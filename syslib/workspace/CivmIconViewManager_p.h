@@ -3,6 +3,7 @@
 #define CIVMICONVIEWMANAGER_P_H
 
 #include "CivmIconViewManager.h"
+#include "deletednodes_p.h"
 
 class CivcIconViewContainer;
 class CommandLauncher;
@@ -25,6 +26,13 @@ public:
     void ShowNodeGone();
     // Asks before a folder that holds entries is deleted with them.
     bool ConfirmDeletion(CwsIcon* p_pcwsIcon);
+    // "Eintrag löschen" (or Delete) on the icon: asks, refuses or deletes,
+    // and remembers what it deleted for UndoDeletion().
+    void DeleteNode(QListWidgetItem* p_pqiviIcon);
+    // Shows the folder above the shown one, if there is one.
+    void GoUp();
+    // Puts the node deleted last back, or tells why it cannot.
+    void UndoDeletion();
     // Takes in and shows what another window or program saved to the
     // workspace; the folder shown stays, unless it went (the nearest one
     // above it then). Nodes that went are deleted, so that pointers to
@@ -46,6 +54,7 @@ public:
     QFileSystemWatcher* m_pqfswWatcher = nullptr;
     QTimer* m_pqtTakeIn = nullptr;
     CommandLauncher* m_pLauncher = nullptr;
+    DeletedNodes m_deleted;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "workspacenames_p.h"
 
 #include <QFileDialog>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidgetItem>
@@ -127,7 +128,13 @@ QString SearchFile(QWidget* p_pqwParent, const char* p_szName, const QString& p_
 // A cancelled search leaves the field as the user typed it.
 void CsfdSimpleFileDialogIf::SearchClickedSlot()
 {
-    const QString qstrFile = SearchFile(this, "BMP File Dialog", tr("Icon Datei Namen suchen"), "*.bmp");
+    // Every kind of picture that Qt reads here (PNG, SVG, XPM, BMP, JPEG, …).
+    QStringList qslPatterns;
+    for (const QByteArray& qbaFormat : QImageReader::supportedImageFormats())
+        qslPatterns << QLatin1String("*.") + QString::fromLatin1(qbaFormat);
+    const QString qstrFile = SearchFile(this, "BMP File Dialog", tr("Icon Datei Namen suchen"),
+                                        tr("Bilder (%1)").arg(qslPatterns.join(QLatin1Char(' '))) + QLatin1String(";;")
+                                            + tr("Alle Dateien (*)"));
     if (!qstrFile.isNull())
         m_pqleIconFilename->setText(qstrFile);
 }

@@ -11,12 +11,16 @@
 
 namespace
 {
-// The picture of a node: the file's content, or for the standard folder and
-// up pictures, when no such file is at hand, the desktop's or the library's.
-QIcon LoadIcon(const QString& p_qstrFileName)
+// The picture of a node: the file's content, or when it is missing or cannot
+// be read, the desktop's (or the library's) picture for its kind of node.
+QIcon LoadIcon(const QString& p_qstrFileName, EIconType p_eType)
 {
     const QPixmap qpPixmap(p_qstrFileName);
-    return qpPixmap.isNull() ? BuiltinIcons::ForWorkspaceFile(p_qstrFileName) : QIcon(qpPixmap);
+    if (!qpPixmap.isNull())
+        return QIcon(qpPixmap);
+    using BuiltinIcons::Icon;
+    static const Icon s_aeKinds[] = {Icon::Program, Icon::Script, Icon::Folder, Icon::Up};
+    return BuiltinIcons::Get(s_aeKinds[qBound(0, int(p_eType), int(IconUp))]);
 }
 }
 
@@ -36,7 +40,7 @@ void CwsIcon::Show()
 {
     if (d->m_pqiviIcon || !d->m_pqivView)
         return;
-    d->m_pqiviIcon = new QListWidgetItem(LoadIcon(d->m_qstrIconFilename), d->m_qstrName, d->m_pqivView);
+    d->m_pqiviIcon = new QListWidgetItem(LoadIcon(d->m_qstrIconFilename, d->m_eType), d->m_qstrName, d->m_pqivView);
     d->m_pqivView->SetRenameEnabled(d->m_pqiviIcon, true);
     if (d->m_iX != 0 || d->m_iY != 0)
         d->m_pqivView->MoveItem(d->m_pqiviIcon, QPoint(d->m_iX, d->m_iY));
@@ -78,7 +82,7 @@ void CwsIcon::SetPixmap(QString p_qstrIconFilename)
 {
     d->m_qstrIconFilename = std::move(p_qstrIconFilename);
     if (d->m_pqiviIcon)
-        d->m_pqiviIcon->setIcon(LoadIcon(d->m_qstrIconFilename));
+        d->m_pqiviIcon->setIcon(LoadIcon(d->m_qstrIconFilename, d->m_eType));
 }
 
 void CwsIcon::SetPixmap(const QPixmap& p_qpPixmap)

@@ -45,8 +45,9 @@ public:
     /// \param p_qstrName the text under its picture, unique in its folder.
     /// \param p_qstrFunctionality an entry's command; empty for folders.
     /// \param p_qstrIconFilename its picture file; a relative name is looked
-    ///        up in the working directory ("directory.bmp" and "up.bmp", when
-    ///        missing, are the desktop's or the library's folder and up icons).
+    ///        up in the working directory. A file that is missing or cannot
+    ///        be read shows the desktop's (or the library's) picture for the
+    ///        kind of node: a program, a script, a folder, the up arrow.
     /// \param p_eType what kind of node it is.
     /// \param p_iX, p_iY its place in the view; (0, 0) lets the view place it.
     /// \param p_iDepth its place in its folder's order (see CwsDirectoryIcon::ShowDirectory()).

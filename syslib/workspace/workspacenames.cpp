@@ -7,11 +7,8 @@
 
 #include <vector>
 
-namespace
-{
-// Whether a folder below the folder, but the one excepted, has the name;
-// trees of any depth are searched without recursion.
-bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, const QString& p_qstrName)
+CwsDirectoryIcon* WorkspaceNames::FindFolder(CwsDirectoryIcon* p_pcwsFolder,
+                                             const std::function<bool(const CwsIcon*)>& p_fnTest)
 {
     for (std::vector<CwsDirectoryIcon*> vFolders {p_pcwsFolder}; !vFolders.empty();) {
         CwsDirectoryIcon* pcwsFolder = vFolders.back();
@@ -19,13 +16,12 @@ bool FolderNamed(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsExcept, co
         for (CwsIcon* pcwsChild : std::as_const(*pcwsFolder->GetChildrenList())) {
             if (pcwsChild->GetType() != IconDirectory)
                 continue;
-            if (pcwsChild != p_pcwsExcept && pcwsChild->GetName().trimmed() == p_qstrName.trimmed())
-                return true;
+            if (p_fnTest(pcwsChild))
+                return static_cast<CwsDirectoryIcon*>(pcwsChild);
             vFolders.push_back(static_cast<CwsDirectoryIcon*>(pcwsChild));
         }
     }
-    return false;
-}
+    return nullptr;
 }
 
 QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsNode, const QString& p_qstrName,
@@ -39,15 +35,21 @@ QString WorkspaceNames::Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p
                                                "Der Name \"%1\" ist in diesem Ordner schon vergeben.\n")
                 .arg(p_qstrName);
     }
-    if (!p_bFolder)
-        return QString();
+    return p_bFolder ? FolderRefusal(p_pcwsFolder, p_pcwsNode, p_qstrName) : QString();
+}
+
+QString WorkspaceNames::FolderRefusal(CwsDirectoryIcon* p_pcwsInTree, const CwsIcon* p_pcwsNode,
+                                      const QString& p_qstrName)
+{
     if (p_qstrName.trimmed() == QLatin1String("root"))
         return QCoreApplication::translate("CivmIconViewManager",
                                            "Der Name \"root\" ist dem obersten Ordner vorbehalten.\n");
-    CwsDirectoryIcon* pcwsRoot = p_pcwsFolder;
+    CwsDirectoryIcon* pcwsRoot = p_pcwsInTree;
     while (pcwsRoot->GetParent())
         pcwsRoot = pcwsRoot->GetParent();
-    if (FolderNamed(pcwsRoot, p_pcwsNode, p_qstrName))
+    if (FindFolder(pcwsRoot, [&](const CwsIcon* p_pcwsFolder) {
+            return p_pcwsFolder != p_pcwsNode && p_pcwsFolder->GetName().trimmed() == p_qstrName.trimmed();
+        }))
         return QCoreApplication::translate("CivmIconViewManager", "Es gibt schon einen Ordner mit dem Namen \"%1\".\n")
             .arg(p_qstrName);
     return QString();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CwsDirectoryIcon;
 class CwsIcon;
 
@@ -17,6 +19,13 @@ namespace WorkspaceNames
 // Why p_qstrName cannot be given to p_pcwsNode (null: a new node) in
 // p_pcwsFolder, as the text of a "Fehler" box; empty when it can.
 QString Refusal(CwsDirectoryIcon* p_pcwsFolder, const CwsIcon* p_pcwsNode, const QString& p_qstrName, bool p_bFolder);
+// Why p_qstrName cannot be the name of the folder p_pcwsNode (null: a new
+// one) in the tree of p_pcwsInTree, as the text of a "Fehler" box; empty
+// when it can.
+QString FolderRefusal(CwsDirectoryIcon* p_pcwsInTree, const CwsIcon* p_pcwsNode, const QString& p_qstrName);
+// The first folder below p_pcwsFolder that the test picks; null for none.
+// Trees of any depth are searched without recursion.
+CwsDirectoryIcon* FindFolder(CwsDirectoryIcon* p_pcwsFolder, const std::function<bool(const CwsIcon*)>& p_fnTest);
 }
 
 #endif

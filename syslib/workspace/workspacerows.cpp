@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "workspacerows_p.h"
 
-#include "CwsIcon.h"
+#include "CivIconView.h"
+#include "CwsDirectoryIcon.h"
 
 #include <QHash>
 #include <QSet>
@@ -95,6 +96,27 @@ QSet<NodeKey> Touched(const Indexed& p_base, const Indexed& p_mine)
     }
     return qsTouched;
 }
+}
+
+QPoint WorkspaceRows::Place(const CwsIcon* p_pcwsIcon)
+{
+    if (p_pcwsIcon->GetIcon() && p_pcwsIcon->GetView())
+        return p_pcwsIcon->GetView()->ItemPos(p_pcwsIcon->GetIcon());
+    return QPoint(p_pcwsIcon->GetX(), p_pcwsIcon->GetY());
+}
+
+WorkspaceRows::Row WorkspaceRows::RowOf(const CwsIcon* p_pcwsIcon)
+{
+    const CwsDirectoryIcon* pcwsParent = p_pcwsIcon->GetParent();
+    const QPoint qpPlace = Place(p_pcwsIcon);
+    return {pcwsParent ? pcwsParent->GetName() : QStringLiteral("root"),
+            p_pcwsIcon->GetName(),
+            p_pcwsIcon->GetFunctionality(),
+            p_pcwsIcon->GetIconFilename(),
+            p_pcwsIcon->GetType(),
+            qpPlace.x(),
+            qpPlace.y(),
+            p_pcwsIcon->GetDepth()};
 }
 
 const QStringList& WorkspaceRows::ColumnNames()

@@ -2,10 +2,13 @@
 #ifndef WORKSPACEROWS_P_H
 #define WORKSPACEROWS_P_H
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
+
+class CwsIcon;
 
 // The nodes of a workspace tree as the record file holds them: a row a
 // node, every folder before its children; up links have none.
@@ -22,6 +25,12 @@ struct WorkspaceRows
         int m_iY;
         int m_iDepth;
     };
+
+    // Where a node stands: a shown icon where it is now, a hidden one where
+    // it was last hidden.
+    static QPoint Place(const CwsIcon* p_pcwsIcon);
+    // The node's row as it stands now.
+    static Row RowOf(const CwsIcon* p_pcwsIcon);
 
     // The record file's names of the columns, in the order of the values
     // that reading hands over.

@@ -47,7 +47,8 @@ class TestIcons : public QObject
         QList<std::tuple<QString, QIcon, bool>> qlPictures;
         CbcTextEdit editor;
         for (QAction* pqaAction : editor.findChildren<QAction*>())
-            if (!pqaAction->icon().isNull() && pqaAction->objectName() != "textColor")
+            if (!pqaAction->icon().isNull() && pqaAction->objectName() != "textColor"
+                && !pqaAction->objectName().startsWith("_q_")) // Qt's own, such as a field's clear button
                 qlPictures << std::tuple {pqaAction->objectName(), pqaAction->icon(), true};
         HelpWindow help("", "");
         for (QToolButton* pqtbButton : help.findChildren<QToolButton*>())
@@ -69,7 +70,7 @@ private Q_SLOTS:
     void sharpAtEverySize()
     {
         const QList<std::tuple<QString, QIcon, bool>> qlPictures = Pictures();
-        QCOMPARE(qlPictures.size(), 19);
+        QCOMPARE(qlPictures.size(), 27);
         for (const auto& [qstrName, qiIcon, bGlyph] : qlPictures) {
             for (qreal dRatio : {1.0, 2.0}) {
                 for (int iSize : {16, 32, 64}) {

@@ -128,13 +128,25 @@ private Q_SLOTS:
         QTest::keyClick(m_pManager.get(), Qt::Key_Return);
         DoubleClick("..");
         QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+        for (const auto& [eKey, eModifier] :
+             {std::pair {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Up, Qt::AltModifier}}) {
+            DoubleClick("Programme");
+            QTest::keyClick(m_pManager.get(), eKey, eModifier); // up, as in a file manager
+            QCOMPARE(m_pManager->GetCurrentDirectory(), pRoot);
+            QTest::keyClick(m_pManager.get(), eKey, eModifier); // nothing above the root
+            QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz"}));
+        }
         for (const auto& [eKey, iEntries] : {std::pair {Qt::Key_F10, 6}, {Qt::Key_Menu, 6}, {Qt::Key_F10, 2}}) {
             if (iEntries == 2) // nothing current: the menu of the empty area
                 m_pManager->setCurrentItem(nullptr);
-            qsizetype iShown = 0;
-            UiDriver::OnNextPopup([&](QMenu* p_pMenu) { iShown = p_pMenu->actions().size(), p_pMenu->close(); });
+            QStringList qslShown; // each entry with its key, where it has a picture
+            UiDriver::OnNextPopup([&](QMenu* p_pMenu) {
+                for (QAction* pEntry : p_pMenu->actions())
+                    qslShown << (pEntry->icon().isNull() ? "" : pEntry->shortcut().toString());
+                p_pMenu->close();
+            });
             QTest::keyClick(m_pManager.get(), eKey, eKey == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
-            QCOMPARE(iShown, iEntries);
+            QCOMPARE(qslShown, iEntries == 2 ? QStringList({"", ""}) : QStringList({"", "", "", "Del", "F2", ""}));
         }
 
         QSignalSpy systemCall(m_pManager.get(), &CivmIconViewManager::SystemCall);
@@ -197,8 +209,11 @@ private Q_SLOTS:
                      QStringList({"Name", "auszuführender Befehl", "Befehl suchen Alt+S", "Icon ( *.bmp )",
                                   "Icon suchen Alt+U", "OK Alt+O", "Abbrechen Alt+A"}));
             for (const char* szButton : {"qpSearch", "qpFileSearch"}) {
-                UiDriver::OnNextModal([](QWidget* p_pSearch) {
+                UiDriver::OnNextModal([szButton](QWidget* p_pSearch) {
                     QVERIFY(qobject_cast<QFileDialog*>(p_pSearch));
+                    const QString qstrPictures = static_cast<QFileDialog*>(p_pSearch)->nameFilters().constFirst();
+                    for (const char* szKind : {"*.png", "*.svg", "*.xpm", "*.bmp", "*.jpg"}) // the kinds Qt reads
+                        QVERIFY(QByteArray(szButton) == "qpFileSearch" || qstrPictures.contains(szKind));
                     QTest::keyClick(p_pSearch, Qt::Key_Escape);
                 });
                 Fill(p_pDialog, "Liste", "ls -l", "liste.bmp", Qt::Key_unknown);
@@ -206,8 +221,7 @@ private Q_SLOTS:
             }
             QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleFunction")->text(), QString("ls -l"));
             QCOMPARE(p_pDialog->findChild<QLineEdit*>("m_pqleIconFilename")->text(), QString("liste.bmp"));
-            QTest::mouseClick(p_pDialog->findChild<QLineEdit*>("m_pqleIconFilename"), Qt::LeftButton);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            Fill(p_pDialog, QString(), QString(), "liste.bmp"); // Return in the picture's field
         });
         ChooseFromMenu(QString(), "Neuer Eintrag",
                        [&](QWidget* p_pDialog) { Fill(p_pDialog, "Weg", "", "", Qt::Key_Escape); });
@@ -334,10 +348,33 @@ private Q_SLOTS:
             QCOMPARE(!Item("Programme"), QString(szButton) == "&Ja");
         }
         ChooseFromMenu(QString(), "Neuer Ordner", [&](QWidget* p_pDialog) { Fill(p_pDialog, "Leer"); });
-        ChooseFromMenu("Leer", "Eintrag löschen"); // empty: no question
+        m_pManager->setCurrentItem(Item("Leer"));
+        QTest::keyClick(m_pManager.get(), Qt::Key_Delete); // the key of "Eintrag löschen"; empty: no question
         QCOMPARE(Shown(), QStringList({"Editor", "Notiz"}));
+        auto pRefusal = UiDriver::CloseNextMessageBox();
+        m_pManager->setCurrentItem(Item("Editor"));
+        QTest::keyClick(m_pManager.get(), Qt::Key_Delete);
+        QTRY_VERIFY(pRefusal->m_qstrText.contains("nicht löschen"));
+
+        // Ctrl+Z: the newest deletion first, a folder with all below it, each back in its place; a name taken since
+        // keeps it from coming back.
+        for (const QStringList& qslShown :
+             {QStringList {"Editor", "Notiz", "Leer"}, QStringList {"Programme", "Editor", "Notiz", "Leer"}}) {
+            QTest::keyClick(m_pManager.get(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Shown(), qslShown);
+        }
+        pRefusal = UiDriver::CloseNextMessageBox();
+        QTest::keyClick(m_pManager.get(), Qt::Key_Z, Qt::ControlModifier); // the twin was named "Notiz"
+        QTRY_COMPARE(pRefusal->m_qstrText, QString("Der Name \"Notiz\" ist in diesem Ordner schon vergeben.\n"));
         Open();
-        QCOMPARE(Shown(), QStringList({"Editor", "Notiz"}));
+        QCOMPARE(Shown(), QStringList({"Programme", "Editor", "Notiz", "Leer"}));
+        for (const QString& qstrName : Shown()) // none put back on top of another
+            for (const QString& qstrOther : Shown())
+                QVERIFY(qstrName == qstrOther
+                        || !m_pManager->visualItemRect(Item(qstrName))
+                                .intersects(m_pManager->visualItemRect(Item(qstrOther))));
+        DoubleClick("Programme");
+        QCOMPARE(Shown(), QStringList({"..", "Rechner", "Unter"}));
     }
 
     // Icons dragged on screen that pile up or move back after the view re-flows, after leaving and entering their

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "CivIconView.h"
 #include "CwsDirectoryIcon.h"
+#include "Files.h"
 #include "UiDriver.h"
 
 #include <QSignalSpy>
@@ -106,13 +107,18 @@ private Q_SLOTS:
         QVERIFY(!pLast->GetIcon());
     }
 
-    // The library's own folder picture missing, or winning over a picture file.
+    // The library's own folder picture missing, an entry without a picture file invisible, or either winning over a
+    // picture file.
     void pictures()
     {
         CwsDirectoryIcon* pFolder = AddFolder(m_pRoot.get(), "F");
         CwsIcon* pEntry = Add(m_pRoot.get(), "nopic", 2);
+        QVERIFY(Files::Write("broken.png", "no picture"));
+        CwsIcon* pBroken = new CwsIcon(m_pView.get(), "broken", "", "broken.png", IconSystem, 0, 0, 3, m_pRoot.get());
+        m_pRoot->AddChild(pBroken, true);
         m_pRoot->ShowDirectory();
-        QVERIFY(!pFolder->GetIcon()->icon().isNull() && pEntry->GetIcon()->icon().isNull());
+        for (CwsIcon* pNode : {static_cast<CwsIcon*>(pFolder), pEntry, pBroken})
+            QVERIFY(!pNode->GetIcon()->icon().pixmap(16, 16).toImage().isNull());
         QImage qiRed(8, 8, QImage::Format_RGB32);
         qiRed.fill(Qt::red);
         QVERIFY(qiRed.save("directory.bmp"));

@@ -5,6 +5,7 @@
 #include "builtinicons_p.h"
 #include "diagnostics_p.h"
 #include "filestamp_p.h"
+#include "findbar_p.h"
 #include "glyphiconengine_p.h"
 #include "pageloop_p.h"
 #include "questionbox_p.h"
@@ -102,6 +103,8 @@ public:
     bool SaveToFile();
     // Runs the editor's operation when there is an editor.
     void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
+    // The print settings of the text, for printing and the preview.
+    PageLoop::Settings PrintSettings() const;
     void CreateEditor();
 
     CbcTextEdit* q;
@@ -122,6 +125,7 @@ public:
     QTextEdit* m_pqteEditor = nullptr;
     // The window's file as it was loaded or last saved.
     FileStamp m_stamp;
+    FindBar* m_pFindBar = nullptr;
 };
 
 CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
@@ -130,6 +134,7 @@ CbcTextEdit::CbcTextEdit(QWidget* parent, const char* name, Qt::WindowFlags f)
 {
     setObjectName(name);
     ScreenFit::Watch(this);
+    d->m_pFindBar = new FindBar(this);
     CbcTextEdit::SetupFileActions();
     CbcTextEdit::SetupEditActions();
     CbcTextEdit::SetupTextActions();
@@ -155,6 +160,12 @@ void CbcTextEdit::SetupFileActions()
     QAction* pqaPrint = MakeAction(tr("Drucken"), BuiltinIcons::Get(Icon::Print), tr("&Drucken..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_P), this, "filePrint", pqtbBar, pqmMenu);
     connect(pqaPrint, &QAction::triggered, this, [this] { d->FilePrint(); });
+    QAction* pqaPreview = MakeAction(tr("Druckvorschau"), BuiltinIcons::Get(Icon::PrintPreview), tr("Druckvorschau…"),
+                                     QKeySequence(), this, "filePrintPreview", nullptr, pqmMenu);
+    connect(pqaPreview, &QAction::triggered, this, [this] {
+        if (d->m_pqteEditor)
+            PageLoop::Preview(this, d->PrintSettings());
+    });
     d->m_pqaFileExit = MakeAction(tr("Editor beenden"), QIcon(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
                                   nullptr, pqmMenu);
     connect(d->m_pqaFileExit, &QAction::triggered, this, [this] { d->FileExit(); });
@@ -179,6 +190,10 @@ void CbcTextEdit::SetupEditActions()
     QAction* pqaTableCell = MakeAction(tr("Tabellen Zelle Editieren"), QIcon(), tr("&Tabellen Zelle Editieren"),
                                        QKeySequence(Qt::CTRL | Qt::Key_T), this, "editTableCell", nullptr, pqmMenu);
     connect(pqaTableCell, &QAction::triggered, this, [this] { d->TableCellEdit(); });
+    pqmMenu->addSeparator();
+    QAction* pqaFind = MakeAction(tr("Suchen"), BuiltinIcons::Get(Icon::Find), tr("&Suchen…"), QKeySequence::Find, this,
+                                  "editFind", nullptr, pqmMenu);
+    connect(pqaFind, &QAction::triggered, this, [this] { d->m_pFindBar->Open(); });
 }
 
 void CbcTextEdit::SetupTextActions()
@@ -259,6 +274,7 @@ void CbcTextEdit::SetupTextActions()
 void CbcTextEdit::Private::CreateEditor()
 {
     m_pqteEditor = new QTextEdit(q);
+    m_pFindBar->SetText(m_pqteEditor);
 }
 
 void CbcTextEdit::Load(const QString& p_qstrFileName)
@@ -402,13 +418,18 @@ void CbcTextEdit::Private::FilePrint()
 {
     if (!m_pqteEditor)
         return;
+    PageLoop::PrintAfterDialog(q, PrintSettings(), false);
+}
+
+PageLoop::Settings CbcTextEdit::Private::PrintSettings() const
+{
     PageLoop::Settings settings;
     settings.m_uiMarginX = 72;
     settings.m_uiMarginY = 72;
     settings.m_qstrHtml = m_pqteEditor->toHtml();
     settings.m_qfFont = PageLoop::PrintFont();
     settings.m_qpPalette = q->palette();
-    PageLoop::PrintAfterDialog(q, settings, false);
+    return settings;
 }
 
 void CbcTextEdit::Private::FileExit()

@@ -3,18 +3,24 @@
 
 #include "builtinicons_p.h"
 #include "filelock_p.h"
+#include "findbar_p.h"
 #include "helpbrowser_p.h"
+#include "helpindex_p.h"
 #include "pageloop_p.h"
 #include "screenfit_p.h"
 #include "stringlistfile_p.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QHash>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -23,6 +29,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -90,6 +97,19 @@ public:
     bool Bookmarked(const QString& p_qstrText, const QString& p_qstrLocation) const;
     // Adds an entry to the history or the bookmarks and to its file at once.
     void Record(bool p_bBookmark, const QString& p_qstrText, const QString& p_qstrLocation);
+    // Changes the history or bookmark file as it is now, under its lock; the
+    // change tells whether there is anything to write.
+    void UpdateFile(bool p_bBookmark, const std::function<bool(QStringList&, QStringList&)>& p_fnChange);
+    // Removes the shown page's bookmark from the menu and the file.
+    void removeBookmark();
+    // "Lesezeichen entfernen" is there for a bookmarked page only.
+    void UpdateBookmarkAction();
+    // The print settings of the shown page, for printing and the preview.
+    PageLoop::Settings PrintSettings() const;
+    // Lists the help pages that hold the search field's words.
+    void Search();
+    // Marks the words looked for in the page opened from the results.
+    void MarkWords();
 
     HelpWindow* q;
     QString fileDirectory;
@@ -110,6 +130,15 @@ public:
     QMenu* historyMenu = nullptr;
     QMenu* bookmarkMenu = nullptr;
     bool saveFailureTold = false;
+    QAction* removeBookmarkItem = nullptr;
+    FindBar* findBar = nullptr;
+    // The folder of the start document, whose pages the search looks in.
+    QString helpFolder;
+    QLineEdit* searchField = nullptr;
+    QDockWidget* resultsDock = nullptr;
+    QListWidget* resultsList = nullptr;
+    // The words to mark once the page chosen from the results is shown.
+    QStringList markWords;
 };
 
 HelpWindow::HelpWindow(QString, QString startDocument, QWidget* parent, const char* name)
@@ -140,7 +169,12 @@ void HelpWindow::Private::Build(const QString& startDocument)
     QObject::connect(textBrowser, &QTextBrowser::sourceChanged, q, [this](const QUrl& p_qurlSource) {
         shownSource = p_qurlSource;
         textChanged();
+        MarkWords();
     });
+    const QString qstrStart = pBrowser->FileOf(QUrl(startDocument));
+    helpFolder = qstrStart.isEmpty() ? QDir::currentPath() : QFileInfo(qstrStart).absolutePath();
+    findBar = new FindBar(q);
+    findBar->SetText(textBrowser);
     q->setCentralWidget(textBrowser);
     textBrowser->setSource(QUrl(startDocument));
     // Told from now on; a start document that cannot be shown leaves the
@@ -176,6 +210,10 @@ void HelpWindow::Private::BuildMenus()
     QMenu* pqmFile = new QMenu(HelpWindow::tr("&Datei"), q);
     pqmFile->addAction(HelpWindow::tr("&Öffnen"), QKeySequence(Qt::ALT | Qt::Key_O), q, [this] { openFile(); });
     pqmFile->addAction(HelpWindow::tr("&Drucken"), QKeySequence(Qt::ALT | Qt::Key_P), q, [this] { print(); });
+    pqmFile->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::PrintPreview), HelpWindow::tr("Druckvorschau…"), q,
+                       [this] { PageLoop::Preview(q, PrintSettings()); });
+    pqmFile->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Find), HelpWindow::tr("In der Seite suchen…"),
+                       QKeySequence::Find, q, [this] { findBar->Open(); });
     pqmFile->addSeparator();
     pqmFile->addAction(HelpWindow::tr("&Schliessen"), QKeySequence(Qt::ALT | Qt::Key_Q), q, &QWidget::close);
     pqmFile->addAction(HelpWindow::tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_X), q, [this] { End(); });
@@ -195,7 +233,12 @@ void HelpWindow::Private::BuildMenus()
                      [this](QAction* p_pqaEntry) { histChosen(p_pqaEntry->data().toInt()); });
 
     bookmarkMenu = new QMenu(HelpWindow::tr("Lesezeichen"), q);
-    bookmarkMenu->addAction(HelpWindow::tr("Lesezeichen Hinzufügen"), q, [this] { addBookmark(); });
+    bookmarkMenu->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::AddBookmark),
+                            HelpWindow::tr("Lesezeichen Hinzufügen"), QKeySequence(Qt::CTRL | Qt::Key_D), q,
+                            [this] { addBookmark(); });
+    removeBookmarkItem
+        = bookmarkMenu->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::RemoveBookmark),
+                                  HelpWindow::tr("Lesezeichen entfernen"), q, [this] { removeBookmark(); });
     bookmarkMenu->addSeparator();
     for (int i = 0; i < bookmarkEntries.size(); ++i) {
         if (!Bookmarked(bookmarkEntries.at(i), bookmarkLocations.at(i)))
@@ -209,6 +252,7 @@ void HelpWindow::Private::BuildMenus()
     q->menuBar()->addSeparator();
     forwardItem->setEnabled(false);
     backwardItem->setEnabled(false);
+    UpdateBookmarkAction();
 }
 
 void HelpWindow::Private::BuildToolBar()
@@ -248,6 +292,27 @@ void HelpWindow::Private::BuildToolBar()
             textBrowser->setSource(qurlLocation);
     });
     pqtbToolBar->addWidget(locationCombo);
+
+    // The search across the help's pages, its results beside the page.
+    searchField = new QLineEdit(pqtbToolBar);
+    searchField->setPlaceholderText(HelpWindow::tr("Hilfe durchsuchen"));
+    searchField->setAccessibleName(HelpWindow::tr("Hilfe durchsuchen"));
+    searchField->setClearButtonEnabled(true);
+    searchField->addAction(BuiltinIcons::Get(BuiltinIcons::Icon::Find), QLineEdit::LeadingPosition);
+    searchField->setMaximumWidth(220);
+    QObject::connect(searchField, &QLineEdit::returnPressed, q, [this] { Search(); });
+    pqtbToolBar->addWidget(searchField);
+    resultsDock = new QDockWidget(HelpWindow::tr("Suchergebnisse"), q);
+    resultsDock->setObjectName(QStringLiteral("searchResults"));
+    resultsList = new QListWidget(resultsDock);
+    resultsList->setAccessibleName(HelpWindow::tr("Suchergebnisse"));
+    resultsDock->setWidget(resultsList);
+    q->addDockWidget(Qt::LeftDockWidgetArea, resultsDock);
+    resultsDock->hide();
+    QObject::connect(resultsList, &QListWidget::itemActivated, q, [this](QListWidgetItem* p_pqlwiResult) {
+        markWords = HelpIndex::Words(searchField->text());
+        textBrowser->setSource(p_pqlwiResult->data(Qt::UserRole).toUrl());
+    });
 }
 
 void HelpWindow::Private::setBackwardAvailable(bool p_bAvailable)
@@ -283,6 +348,7 @@ void HelpWindow::Private::textChanged()
         Record(false, pendingEntry, shownSource.toString());
     }
     pendingEntry = QString();
+    UpdateBookmarkAction();
 }
 
 void HelpWindow::Private::about()
@@ -304,6 +370,11 @@ void HelpWindow::Private::newWindow() { }
 
 void HelpWindow::Private::print()
 {
+    PageLoop::PrintAfterDialog(nullptr, PrintSettings(), false);
+}
+
+PageLoop::Settings HelpWindow::Private::PrintSettings() const
+{
     PageLoop::Settings settings;
     settings.m_uiMarginX = 72;
     settings.m_uiMarginY = 72;
@@ -315,7 +386,47 @@ void HelpWindow::Private::print()
         ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(qurlSource.toString()))
         : qurlSource;
     settings.m_qpPalette = q->palette();
-    PageLoop::PrintAfterDialog(nullptr, settings, false);
+    return settings;
+}
+
+void HelpWindow::Private::Search()
+{
+    const QString qstrQuery = searchField->text();
+    resultsList->clear();
+    if (HelpIndex::Words(qstrQuery).isEmpty())
+        return resultsDock->hide();
+    const QList<HelpIndex::Hit> qlHits = HelpIndex::Of(helpFolder)->Search(qstrQuery);
+    for (const HelpIndex::Hit& hit : qlHits)
+        (new QListWidgetItem(hit.m_qstrTitle, resultsList))->setData(Qt::UserRole, hit.m_qurlPage);
+    if (resultsDock->isHidden()) { // beside the page, a third of the window wide
+        resultsDock->show();
+        q->resizeDocks({resultsDock}, {q->width() / 3}, Qt::Horizontal);
+    }
+    q->statusBar()->showMessage(qlHits.isEmpty()
+                                    ? HelpWindow::tr("Keine Seite enthält \"%1\".").arg(qstrQuery)
+                                    : HelpWindow::tr("%n Seite(n) gefunden.", nullptr, int(qlHits.size())));
+    if (!qlHits.isEmpty())
+        resultsList->setCurrentRow(0);
+}
+
+void HelpWindow::Private::MarkWords()
+{
+    QList<QTextEdit::ExtraSelection> qlMarks;
+    QColor qcMark = q->palette().color(QPalette::Highlight);
+    qcMark.setAlpha(96);
+    for (const QString& qstrWord : std::exchange(markWords, {})) {
+        const QRegularExpression qreWord(
+            QLatin1String("\\b") + QRegularExpression::escape(qstrWord) + QLatin1String("\\w*"),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+        for (QTextCursor qtcAt = textBrowser->document()->find(qreWord); !qtcAt.isNull();
+             qtcAt = textBrowser->document()->find(qreWord, qtcAt)) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = qtcAt;
+            mark.format.setBackground(qcMark);
+            qlMarks << mark;
+        }
+    }
+    textBrowser->setExtraSelections(qlMarks);
 }
 
 void HelpWindow::Private::pathSelected(const QString& p_qstrPath)
@@ -398,8 +509,60 @@ void HelpWindow::Private::Record(bool p_bBookmark, const QString& p_qstrText, co
 {
     AddEntry(p_bBookmark ? bookmarkMenu : historyMenu, p_bBookmark ? bookmarkItems : historyItems, p_qstrText,
              p_qstrLocation);
+    UpdateFile(p_bBookmark, [&](QStringList& p_qslEntries, QStringList& p_qslLocations) {
+        for (qsizetype i = 0; p_bBookmark && i < p_qslEntries.size(); ++i) {
+            if (SameDocument(p_qslEntries[i], p_qslLocations[i], p_qstrText, p_qstrLocation))
+                return false;
+        }
+        p_qslEntries << p_qstrText;
+        p_qslLocations << p_qstrLocation;
+        if (!p_bBookmark && p_qslEntries.size() > HistoryLimit) {
+            p_qslEntries.remove(0, p_qslEntries.size() - HistoryLimit);
+            p_qslLocations.remove(0, p_qslLocations.size() - HistoryLimit);
+        }
+        return true;
+    });
+    UpdateBookmarkAction();
+}
+
+void HelpWindow::Private::removeBookmark()
+{
+    const QString qstrText = q->windowTitle();
+    const QString qstrLocation = shownSource.toString();
+    for (QAction* pqaEntry : bookmarkMenu->actions()) {
+        const int iId = pqaEntry->data().toInt();
+        if (bookmarkItems.contains(iId)
+            && SameDocument(bookmarkItems[iId], itemLocations.value(iId), qstrText, qstrLocation)) {
+            bookmarkItems.remove(iId);
+            itemLocations.remove(iId);
+            delete pqaEntry;
+        }
+    }
+    UpdateFile(true, [&](QStringList& p_qslEntries, QStringList& p_qslLocations) {
+        bool bRemoved = false;
+        for (qsizetype i = p_qslEntries.size() - 1; i >= 0; --i) {
+            if (SameDocument(p_qslEntries[i], p_qslLocations[i], qstrText, qstrLocation)) {
+                p_qslEntries.removeAt(i);
+                p_qslLocations.removeAt(i);
+                bRemoved = true;
+            }
+        }
+        return bRemoved;
+    });
+    UpdateBookmarkAction();
+}
+
+void HelpWindow::Private::UpdateBookmarkAction()
+{
+    if (removeBookmarkItem)
+        removeBookmarkItem->setEnabled(Bookmarked(q->windowTitle(), shownSource.toString()));
+}
+
+void HelpWindow::Private::UpdateFile(bool p_bBookmark,
+                                     const std::function<bool(QStringList&, QStringList&)>& p_fnChange)
+{
     // Written on top of what the file holds now: other windows, and other
-    // runs of the program, add to it too.
+    // runs of the program, change it too.
     const QString qstrFile = fileDirectory + (p_bBookmark ? QLatin1String("/.bookmarks") : QLatin1String("/.history"));
     // A failure is told once a window: the history would tell it at every page.
     const auto fail = [&] {
@@ -415,17 +578,7 @@ void HelpWindow::Private::Record(bool p_bBookmark, const QString& p_qstrText, co
     QStringList& qslEntries = p_bBookmark ? bookmarkEntries : historyEntries;
     QStringList& qslLocations = p_bBookmark ? bookmarkLocations : historyLocations;
     ReadEntries(qstrFile, qslEntries, qslLocations);
-    for (qsizetype i = 0; p_bBookmark && i < qslEntries.size(); ++i) {
-        if (SameDocument(qslEntries[i], qslLocations[i], p_qstrText, p_qstrLocation))
-            return;
-    }
-    qslEntries << p_qstrText;
-    qslLocations << p_qstrLocation;
-    if (!p_bBookmark && qslEntries.size() > HistoryLimit) {
-        qslEntries.remove(0, qslEntries.size() - HistoryLimit);
-        qslLocations.remove(0, qslLocations.size() - HistoryLimit);
-    }
-    if (!StringListFile::Write(qstrFile, {qslEntries, qslLocations}))
+    if (p_fnChange(qslEntries, qslLocations) && !StringListFile::Write(qstrFile, {qslEntries, qslLocations}))
         fail();
 }
 

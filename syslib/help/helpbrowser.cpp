@@ -45,11 +45,7 @@ QVariant HelpBrowser::loadResource(int p_iType, const QUrl& p_qurlName)
     const QString qstrFile = FileOf(p_qurlName);
     if (qstrFile.isEmpty())
         return QTextBrowser::loadResource(p_iType, p_qurlName);
-    // A file that grew meanwhile is not read beyond the bound.
-    QFile qfFile;
-    QByteArray qbaData = OpenRegular(qstrFile, qfFile) ? qfFile.read(MostBytes + 1) : QByteArray();
-    if (qbaData.size() > MostBytes)
-        qbaData.clear();
+    const QByteArray qbaData = ReadRegular(qstrFile);
     // A variant holding a text, even an empty one, is not null: the document
     // would read a null one itself.
     if (p_iType != QTextDocument::ImageResource)
@@ -62,6 +58,14 @@ QVariant HelpBrowser::loadResource(int p_iType, const QUrl& p_qurlName)
         qiPicture.fill(Qt::transparent);
     }
     return qiPicture;
+}
+
+QByteArray HelpBrowser::ReadRegular(const QString& p_qstrFile)
+{
+    // A file that grew meanwhile is not read beyond the bound.
+    QFile qfFile;
+    QByteArray qbaData = OpenRegular(p_qstrFile, qfFile) ? qfFile.read(MostBytes + 1) : QByteArray();
+    return qbaData.size() > MostBytes ? QByteArray() : qbaData;
 }
 
 void HelpBrowser::doSetSource(const QUrl& p_qurlName, QTextDocument::ResourceType p_eType)

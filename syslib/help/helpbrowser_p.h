@@ -18,6 +18,13 @@ public:
     explicit HelpBrowser(QWidget* p_pqwParent);
 
     QVariant loadResource(int p_iType, const QUrl& p_qurlName) override;
+    // The bytes of a regular file (or resource) of at most MostBytes; null
+    // for any other, or one that cannot be read.
+    static QByteArray ReadRegular(const QString& p_qstrFile);
+    // The file that a name of a page or picture stands for, as QTextBrowser
+    // finds it (relative to the shown page, then in the search paths); empty
+    // for what is not a file.
+    QString FileOf(const QUrl& p_qurlName) const;
 
 Q_SIGNALS:
     // A page asked for cannot be shown.
@@ -25,12 +32,6 @@ Q_SIGNALS:
 
 protected:
     void doSetSource(const QUrl& p_qurlName, QTextDocument::ResourceType p_eType) override;
-
-private:
-    // The file that a name of a page or picture stands for, as QTextBrowser
-    // finds it (relative to the shown page, then in the search paths); empty
-    // for what is not a file.
-    QString FileOf(const QUrl& p_qurlName) const;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -130,4 +131,17 @@ bool PageLoop::PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_se
         return false;
     Print(qpPainter, qpPrinter, p_settings);
     return qpPainter.end();
+}
+
+void PageLoop::Preview(QWidget* p_pqwDialogParent, const Settings& p_settings)
+{
+    QPrinter qpPrinter(QPrinter::ScreenResolution);
+    qpPrinter.setFullPage(true);
+    QPrintPreviewDialog qppdPreview(&qpPrinter, p_pqwDialogParent);
+    QObject::connect(&qppdPreview, &QPrintPreviewDialog::paintRequested, &qppdPreview, [&](QPrinter* p_pqpPrinter) {
+        QPainter qpPainter;
+        if (qpPainter.begin(p_pqpPrinter))
+            Print(qpPainter, *p_pqpPrinter, p_settings);
+    });
+    qppdPreview.exec();
 }

@@ -40,6 +40,10 @@ int Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Settings& p_se
 // full-page mode and, unless it is cancelled, prints on it (on A4 when asked
 // for; otherwise on the paper the dialog chose). True when it printed.
 bool PrintAfterDialog(QWidget* p_pqwDialogParent, const Settings& p_settings, bool p_bA4);
+
+// Shows the pages as the loop prints them in a print preview dialog, from
+// which they can be printed.
+void Preview(QWidget* p_pqwDialogParent, const Settings& p_settings);
 }
 
 #endif

@@ -13,6 +13,8 @@
 #include <QMetaEnum>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -150,6 +152,20 @@ inline std::shared_ptr<bool> AnswerPrintDialog(const QString& p_qstrPdfFile, int
         },
         p_iTimeoutMs);
     return pbShown;
+}
+
+// Closes the next print preview and tells how many pages it showed (-1: no
+// preview came).
+inline std::shared_ptr<int> CountPreviewPages()
+{
+    auto piPages = std::make_shared<int>(-1);
+    OnNextModal([piPages](QWidget* p_pqwModal) {
+        if (auto* pqppwPages = p_pqwModal->findChild<QPrintPreviewWidget*>();
+            qobject_cast<QPrintPreviewDialog*>(p_pqwModal) && pqppwPages)
+            *piPages = pqppwPages->pageCount();
+        QMetaObject::invokeMethod(p_pqwModal, "reject");
+    });
+    return piPages;
 }
 
 // Chooses the popup's entry with that text ('&' removed) as a person does,

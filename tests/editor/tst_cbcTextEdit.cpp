@@ -85,8 +85,10 @@ private Q_SLOTS:
         window.SetText("<p>hello world</p><p>second</p>");
         QTextEdit* pEditor = Editor(window);
         Select(pEditor, 0, 5);
-        QTest::mouseClick(window.findChildren<QToolBar*>()[2]->widgetForAction(Action(window, "textBold")),
-                          Qt::LeftButton);
+        QAction* pBold = Action(window, "textBold");
+        for (QToolBar* pBar : window.findChildren<QToolBar*>())
+            if (pBar->widgetForAction(pBold))
+                QTest::mouseClick(pBar->widgetForAction(pBold), Qt::LeftButton);
         QTest::keyClick(pEditor, Qt::Key_I, Qt::ControlModifier);
         Select(pEditor, 6, 11);
         Choose(Combo(window, 2), "14");
@@ -133,6 +135,22 @@ private Q_SLOTS:
         QCOMPARE(pEditor->textCursor().blockFormat().indent(), 0);
         QCOMPARE(Files::Stdout([&] { Action(window, "editTableCell")->trigger(); }),
                  QByteArray("Cursor in paragraph 1 at index 6\n"));
+    }
+
+    // Ctrl+F or the print preview missing in the editor, or finding in the wrong text.
+    void findAndPreview()
+    {
+        CbcTextEdit window;
+        Show(window);
+        window.SetText("<p>one two</p><p>two three</p>");
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        auto* pField = window.findChild<QToolBar*>("findBar")->findChild<QLineEdit*>();
+        QTest::keyClicks(pField, "two");
+        QTest::keyClick(pField, Qt::Key_Return);
+        QCOMPARE(Editor(window)->textCursor().selectionStart(), 8);
+        const auto piPages = UiDriver::CountPreviewPages();
+        Action(window, "filePrintPreview")->trigger();
+        QTRY_COMPARE(*piPages, 1);
     }
 
     // The bar showing a stale format at the start, the wrong file written, the host's text treated as a file.

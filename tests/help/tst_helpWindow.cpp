@@ -5,15 +5,20 @@
 
 #include <QTest>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDataStream>
+#include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <csignal>
@@ -94,6 +99,8 @@ private Q_SLOTS:
                 QString("<title>%1</title><a href=\"%2.html\">to %2</a>").arg(qslPage[1], qslPage[2]).toUtf8()));
         }
         QVERIFY(Files::Write("notitle.html", "<p>no title</p>"));
+        QVERIFY(Files::Write("find.html",
+                             "<title>Suche</title><p>Alpha beta alpha ALPHA</p><p>Kalibrierung der Waage</p>"));
         QVERIFY(Files::Write("latin1.html",
                              "<title>Gr\xfc\xdf"
                              "e</title>")); // as older programs wrote
@@ -172,7 +179,8 @@ private Q_SLOTS:
         Open();
         for (const char* szTitle : {"A", "B", "C"})
             FollowLink(szTitle);
-        Choose("Lesezeichen", "Lesezeichen Hinzufügen");
+        QVERIFY(!Menu("Lesezeichen")->menu()->actions().at(1)->isEnabled()); // "Lesezeichen entfernen": none yet
+        QTest::keyClick(m_pWindow.get(), Qt::Key_D, Qt::ControlModifier); // "Lesezeichen Hinzufügen"
         Choose("History", "A");
         QCOMPARE(m_pWindow->windowTitle(), QString("A"));
         m_pWindow.reset();
@@ -192,6 +200,12 @@ private Q_SLOTS:
         m_pWindow.reset();
         QCOMPARE(Files::Read(DataFile(".history")),
                  Bytes({{"A", "B", "C", "C", "B"}, {"a.html", "b.html", "c.html", "c.html", "b.html"}}));
+        Open("c.html");
+        Choose("Lesezeichen", "Lesezeichen entfernen");
+        QCOMPARE(Texts("Lesezeichen").mid(3), QStringList());
+        QVERIFY(!Menu("Lesezeichen")->menu()->actions().at(1)->isEnabled());
+        QCOMPARE(Files::Read(DataFile(".bookmarks")), Bytes({{}, {}}));
+        m_pWindow.reset();
 
         // A file of older versions: entries of unknown location open what their text names.
         QStringList qsl25;
@@ -209,6 +223,97 @@ private Q_SLOTS:
                  Bytes({qsl25.mid(6) << "notitle.html", QStringList(19, QString()) << "notitle.html"}));
     }
 
+    // A find bar that misses matches, ignores case or direction, stops at the end, or keeps the keys after Escape.
+    void findInPage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keys"); // R: Return, S: Shift+Return, F: F3, B: Shift+F3, C: match case, E: Escape
+        QTest::addColumn<int>("selected"); // where the selection starts; -1: nothing selected
+        QTest::newRow("as typed") << "alp"
+                                  << "" << 0;
+        QTest::newRow("Return: next") << "alpha"
+                                      << "R" << 11;
+        QTest::newRow("F3 runs on over the end") << "alpha"
+                                                 << "FFF" << 0;
+        QTest::newRow("Shift+Return back over the start") << "alpha"
+                                                          << "S" << 17;
+        QTest::newRow("Shift+F3 back") << "alpha"
+                                       << "FFB" << 11;
+        QTest::newRow("match case") << "ALPHA"
+                                    << "C" << 17;
+        QTest::newRow("match case: only one") << "alpha"
+                                              << "CRR" << 11;
+        QTest::newRow("not there") << "delta"
+                                   << "" << -1;
+        QTest::newRow("Escape closes") << "waage"
+                                       << "E" << 40;
+    }
+    void findInPage()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, keys);
+        QFETCH(int, selected);
+        HelpWindow& window = Open("find.html");
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        auto* pBar = window.findChild<QToolBar*>("findBar");
+        auto* pField = pBar->findChild<QLineEdit*>();
+        QVERIFY(pBar->isVisible() && pField->hasFocus());
+        QTest::keyClicks(pField, typed);
+        for (const QChar qcKey : keys) {
+            const Qt::KeyboardModifiers eShift = QString("SB").contains(qcKey) ? Qt::ShiftModifier : Qt::NoModifier;
+            if (qcKey == 'C')
+                QTest::mouseClick(pBar->findChild<QCheckBox*>(), Qt::LeftButton);
+            else
+                QTest::keyClick(pField,
+                                QString("RS").contains(qcKey) ? Qt::Key_Return
+                                    : qcKey == 'E'            ? Qt::Key_Escape
+                                                              : Qt::Key_F3,
+                                eShift);
+        }
+        const QTextCursor qtcShown = window.findChild<QTextBrowser*>()->textCursor();
+        QCOMPARE(qtcShown.hasSelection() ? qtcShown.selectionStart() : -1, selected);
+        QVERIFY(!qtcShown.hasSelection() || qtcShown.selectedText().compare(typed, Qt::CaseInsensitive) == 0);
+        QCOMPARE(pBar->findChild<QLabel*>()->text(), QString(selected < 0 ? "Nicht gefunden" : ""));
+        QCOMPARE(pBar->isVisible(), !keys.contains('E'));
+    }
+
+    // A search that misses pages or words in another case, lists pages lacking a word, or opens none of them; an
+    // empty print preview.
+    void searchAndPreview_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("two words, one a start") << "kalib waage" << QStringList({"Suche"});
+        QTest::newRow("case") << "WAAGE" << QStringList({"Suche"});
+        QTest::newRow("every word") << "waage zebra" << QStringList();
+        QTest::newRow("many pages") << "to" << QStringList({"A", "B", "C", "Start"});
+    }
+    void searchAndPreview()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, titles);
+        HelpWindow& window = Open("notitle.html");
+        const QList<QLineEdit*> qlFields = window.findChildren<QLineEdit*>();
+        QLineEdit* pField = *std::find_if(qlFields.begin(), qlFields.end(),
+                                          [](QLineEdit* p) { return p->placeholderText() == "Hilfe durchsuchen"; });
+        QTest::keyClicks(pField, query);
+        QTest::keyClick(pField, Qt::Key_Return);
+        auto* pResults = window.findChild<QDockWidget*>("searchResults")->findChild<QListWidget*>();
+        QStringList qslFound = UiDriver::ItemTexts(pResults);
+        qslFound.sort();
+        QCOMPARE(qslFound, titles);
+        QVERIFY(pResults->isVisible());
+        QVERIFY(!titles.isEmpty() || window.statusBar()->currentMessage().startsWith("Keine Seite enthält"));
+        if (titles.size() != 1)
+            return;
+        QTest::keyClick(pResults, Qt::Key_Return);
+        QCOMPARE(window.windowTitle(), titles[0]);
+        QCOMPARE(window.findChild<QTextBrowser*>()->extraSelections().size(), query.split(' ').size());
+        const auto piPages = UiDriver::CountPreviewPages();
+        Choose("&Datei", "Druckvorschau…");
+        QTRY_COMPARE(*piPages, 1);
+    }
+
     // Bookmarks of one window lost by another's, by a host that is killed, or a page bookmarked twice.
     void sharedBookmarks()
     {
@@ -221,7 +326,7 @@ private Q_SLOTS:
                 std::swap(m_pWindow, pOther);
             Choose("Lesezeichen", "Lesezeichen Hinzufügen");
         }
-        QCOMPARE(Texts("Lesezeichen").mid(2), QStringList({"A"}));
+        QCOMPARE(Texts("Lesezeichen").mid(3), QStringList({"A"}));
         QProcess qpChild;
         qputenv("TORVAS_HELP_CHILD", "1");
         qpChild.start(QCoreApplication::applicationFilePath(), {"bookmarkingChild"});
@@ -309,7 +414,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QVERIFY(Files::Write(DataFile(".bookmarks"), file));
         Open("notitle.html");
-        QTEST(Texts("Lesezeichen").mid(2), "kept");
+        QTEST(Texts("Lesezeichen").mid(3), "kept");
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
@@ -44,12 +45,14 @@ DemoWindow::~DemoWindow()
 
 QString DemoWindow::PrepareWorkspace(const QString& p_qstrFolder)
 {
+    // The sample in the language shown; each language has a workspace of its own.
+    const bool bGerman = QLocale().language() == QLocale::German;
     const QString qstrFolder = p_qstrFolder.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/workspace"
+        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + (bGerman ? "/workspace" : "/workspace-en")
         : p_qstrFolder;
     const QString qstrFile = QDir(qstrFolder).filePath("icons");
     if (QFile::exists(qstrFile)
-        || (QDir().mkpath(qstrFolder) && QFile::copy(":/sample/icons", qstrFile)
+        || (QDir().mkpath(qstrFolder) && QFile::copy(bGerman ? ":/sample/icons" : ":/sample/icons_en", qstrFile)
             && QFile::setPermissions(qstrFile, QFile::ReadOwner | QFile::WriteOwner)))
         return qstrFolder;
     std::fprintf(stderr, "Cannot set up the workspace folder %s\n", qPrintable(qstrFolder));
@@ -80,7 +83,10 @@ void DemoWindow::SystemCallSlot(const QString& p_qstrFunction)
                               "Maustaste. Jede Änderung am Arbeitsplatz wird sofort gespeichert."));
     } else if (p_qstrFunction == QLatin1String("help")) {
         if (!m_pHelp)
-            m_pHelp = new HelpWindow(QString(), QStringLiteral("qrc:/help/index.html"));
+            m_pHelp
+                = new HelpWindow(QString(),
+                                 QLocale().language() == QLocale::German ? QStringLiteral("qrc:/help/index.html")
+                                                                         : QStringLiteral("qrc:/help-en/index.html"));
         m_pHelp->show();
         m_pHelp->raise();
     } else if (p_qstrFunction == QLatin1String("editor")) {

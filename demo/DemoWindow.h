@@ -18,8 +18,9 @@ public:
     explicit DemoWindow(const QString& p_qstrWorkspace, QWidget* parent = nullptr);
     ~DemoWindow() override;
 
-    // Makes the folder (by default "workspace" in the application's data
-    // folder) hold a workspace: the sample one, unless it has one.
+    // Makes the folder (by default "workspace", in English "workspace-en",
+    // in the application's data folder) hold a workspace: the sample one in
+    // the language shown, unless it has one.
     // \return the folder; null, told on standard error, when it cannot be set up.
     static QString PrepareWorkspace(const QString& p_qstrFolder);
 

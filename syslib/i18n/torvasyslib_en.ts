@@ -253,6 +253,22 @@ Do you want to overwrite it with this text all the same?</translation>
         <source>&amp;Nein</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Druckvorschau…</source>
+        <translation>Print Preview…</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen…</source>
+        <translation>&amp;Find…</translation>
+    </message>
 </context>
 <context>
     <name>CfmFilemanager</name>
@@ -387,6 +403,12 @@ Do you want to delete the folder with its contents?</numerusform>
         <translation>The command &quot;%1&quot; cannot be run.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; kann nicht wiederhergestellt werden: den Ordner &quot;%2&quot; gibt es nicht mehr.
+</source>
+        <translation>&quot;%1&quot; cannot be restored: the folder &quot;%2&quot; no longer exists.
+</translation>
+    </message>
 </context>
 <context>
     <name>CsfdSimpleFileDialog</name>
@@ -461,6 +483,14 @@ Do you want to delete the folder with its contents?</numerusform>
         <source>Datei Namen suchen</source>
         <translation>Find File</translation>
     </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
 </context>
 <context>
     <name>CwsDirectoryIcon</name>
@@ -473,6 +503,49 @@ Do you want to delete the folder with its contents?</numerusform>
 </source>
         <translation>This is a program icon; program icons cannot be deleted.
 </translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Groß-/Kleinschreibung beachten</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Suchen nach</source>
+        <translation>Find text</translation>
+    </message>
+    <message>
+        <source>Nächster Treffer</source>
+        <translation>Next Match</translation>
+    </message>
+    <message>
+        <source>Vorheriger Treffer</source>
+        <translation>Previous Match</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Suchleiste schließen (Esc)</source>
+        <translation>Close the find bar (Esc)</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Nächster Treffer (%1)</source>
+        <translation>Next Match (%1)</translation>
+    </message>
+    <message>
+        <source>Vorheriger Treffer (%1)</source>
+        <translation>Previous Match (%1)</translation>
     </message>
 </context>
 <context>
@@ -570,6 +643,37 @@ Do you want to delete the folder with its contents?</numerusform>
 </source>
         <translation>The history could not be saved.
 </translation>
+    </message>
+    <message>
+        <source>Druckvorschau…</source>
+        <translation>Print Preview…</translation>
+    </message>
+    <message>
+        <source>In der Seite suchen…</source>
+        <translation>Find in Page…</translation>
+    </message>
+    <message>
+        <source>Lesezeichen entfernen</source>
+        <translation>Remove Bookmark</translation>
+    </message>
+    <message>
+        <source>Hilfe durchsuchen</source>
+        <translation>Search Help</translation>
+    </message>
+    <message>
+        <source>Suchergebnisse</source>
+        <translation>Search Results</translation>
+    </message>
+    <message>
+        <source>Keine Seite enthält &quot;%1&quot;.</source>
+        <translation>No page contains &quot;%1&quot;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Seite(n) gefunden.</source>
+        <translation>
+            <numerusform>%n page found.</numerusform>
+            <numerusform>%n pages found.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@ set(ENV{XDG_DATA_HOME} ${WORK_DIR}/data)
 unset(ENV{QT_QPA_PLATFORM})
 execute_process(
   COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x900x24"
-    ${DEMO} --screenshots ${WORK_DIR}/screenshots --workspace ${WORK_DIR}/workspace
+    ${DEMO} --lang de --screenshots ${WORK_DIR}/screenshots --workspace ${WORK_DIR}/workspace
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 240)
 message(STATUS "${out}")
 if(NOT rc EQUAL 0 OR err MATCHES "Sanitizer|runtime error:")

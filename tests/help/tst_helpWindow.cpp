@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
+#include "CbcTextEdit.h"
 #include "Files.h"
 #include "HelpWindow.h"
 #include "UiDriver.h"
@@ -152,25 +153,39 @@ private Q_SLOTS:
         }
     }
 
-    // A window larger than the screen, its title bar or status bar out of reach, also at twice the scale.
+    // A window larger than the screen, its title bar or status bar out of reach, also at twice the scale: the help
+    // window and the editor window, the library's two main windows.
     void fitsTheScreen_data()
     {
         QTest::addColumn<QString>("scale");
-        QTest::newRow("1") << "1";
-        QTest::newRow("2") << "2";
+        QTest::addColumn<bool>("editor");
+        for (const char* szScale : {"1", "2"})
+            for (const bool bEditor : {false, true})
+                QTest::addRow("%s %s", bEditor ? "editor" : "help", szScale) << QString(szScale) << bEditor;
     }
     void fitsTheScreen()
     {
         QFETCH(QString, scale);
-        if (scale != "1") { // the first row, in a program at that scale
-            QCOMPARE(Files::RunSelf("fitsTheScreen:1", {"QT_SCALE_FACTOR=" + scale}), 0);
+        QFETCH(bool, editor);
+        if (scale != "1") { // the row at scale 1, in a program at that scale
+            QCOMPARE(Files::RunSelf(QString("fitsTheScreen:%1 1").arg(editor ? "editor" : "help"),
+                                    {"QT_SCALE_FACTOR=" + scale}),
+                     0);
             return;
         }
-        const QSize qsArea = Open().screen()->availableGeometry().size();
-        QVERIFY2(qsArea.boundedTo(m_pWindow->frameGeometry().size()) == m_pWindow->frameGeometry().size(),
-                 qPrintable(QString("%1x%2").arg(m_pWindow->height()).arg(qsArea.height())));
-        QVERIFY(qsArea.width() < 700 || m_pWindow->width() == 640); // its own size where it fits
-        QVERIFY(m_pWindow->height() > qsArea.height() / 2);
+        CbcTextEdit editorWindow;
+        QWidget* pWindow = &Open();
+        if (editor) {
+            m_pWindow.reset();
+            pWindow = &editorWindow;
+            editorWindow.show();
+            QVERIFY(QTest::qWaitForWindowExposed(pWindow));
+        }
+        const QSize qsArea = pWindow->screen()->availableGeometry().size();
+        QVERIFY2(qsArea.boundedTo(pWindow->frameGeometry().size()) == pWindow->frameGeometry().size(),
+                 qPrintable(QString("%1x%2").arg(pWindow->height()).arg(qsArea.height())));
+        QVERIFY(editor || qsArea.width() < 700 || pWindow->width() == 640); // its own size where it fits
+        QVERIFY(editor || pWindow->height() > qsArea.height() / 2); // made smaller, not shrunk away
     }
 
     // Entries opening blank pages, coming back in another order, or the newest dropped by the cut to 20.

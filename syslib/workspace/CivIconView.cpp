@@ -10,6 +10,50 @@
 
 #include <algorithm>
 
+namespace
+{
+// The places the items of a view take, sorted by the grid cells they touch,
+// so that telling whether a place is free looks only at its neighbours.
+class TakenPlaces
+{
+public:
+    explicit TakenPlaces(const QSize& p_qsCell)
+        : m_qsCell(p_qsCell)
+    { }
+
+    void Add(const QRect& p_qrPlace)
+    {
+        ForCells(p_qrPlace, [&](const QPoint& p_qpCell) { m_qhCells[p_qpCell].append(p_qrPlace); });
+    }
+    bool Overlaps(const QRect& p_qrPlace) const
+    {
+        bool bOverlaps = false;
+        ForCells(p_qrPlace, [&](const QPoint& p_qpCell) {
+            const auto it = m_qhCells.constFind(p_qpCell);
+            bOverlaps = bOverlaps
+                || (it != m_qhCells.cend() && std::any_of(it->cbegin(), it->cend(), [&](const QRect& p_qrTaken) {
+                            return p_qrTaken.intersects(p_qrPlace);
+                        }));
+        });
+        return bOverlaps;
+    }
+
+private:
+    template <typename Each> void ForCells(const QRect& p_qrPlace, Each p_fnEach) const
+    {
+        const auto cell
+            = [](int p_iAt, int p_iSize) { return p_iAt >= 0 ? p_iAt / p_iSize : -((-p_iAt - 1) / p_iSize) - 1; };
+        for (int iY = cell(p_qrPlace.top(), m_qsCell.height()); iY <= cell(p_qrPlace.bottom(), m_qsCell.height()); ++iY)
+            for (int iX = cell(p_qrPlace.left(), m_qsCell.width()); iX <= cell(p_qrPlace.right(), m_qsCell.width());
+                 ++iX)
+                p_fnEach(QPoint(iX, iY));
+    }
+
+    QSize m_qsCell;
+    QHash<QPoint, QList<QRect>> m_qhCells;
+};
+}
+
 class Q_DECL_HIDDEN CivIconView::Private
 {
 public:
@@ -113,42 +157,36 @@ void CivIconView::doItemsLayout()
     // The base layout forgets every position given to an item: put the
     // remembered ones back.
     QListWidget::doItemsLayout();
-    QList<QRect> qlTaken;
+    if (d->m_qhPositions.isEmpty())
+        return;
+    const QSize qsCell = gridSize().isValid() ? gridSize() : QSize(80, 75);
+    TakenPlaces taken(qsCell);
     for (auto it = d->m_qhPositions.cbegin(); it != d->m_qhPositions.cend(); ++it) {
         const QModelIndex qmiItem = indexFromItem(it.key());
         setPositionForIndex(it.value(), qmiItem);
-        qlTaken << rectForIndex(qmiItem);
+        taken.Add(rectForIndex(qmiItem));
     }
-    if (qlTaken.isEmpty())
-        return;
     // An item placed by the flow where a kept one stands goes to the first
     // free cell of the grid instead of lying on top of it, centred in it as
     // the flow centres its items.
-    const QSize qsCell = gridSize().isValid() ? gridSize() : QSize(80, 75);
     const int iColumns = qMax(1, viewport()->width() / qsCell.width());
-    const auto overlaps = [&](const QRect& p_qrAt) {
-        return std::any_of(qlTaken.cbegin(), qlTaken.cend(),
-                           [&](const QRect& p_qrTaken) { return p_qrTaken.intersects(p_qrAt); });
-    };
     int iFreeCell = 0;
     for (int iRow = 0; iRow < count(); ++iRow) {
         QListWidgetItem* pqiviItem = item(iRow);
-        QRect qrItem = rectForIndex(indexFromItem(pqiviItem));
         if (d->m_qhPositions.contains(pqiviItem))
             continue;
-        if (!overlaps(qrItem)) {
-            qlTaken << qrItem;
-            continue;
+        QRect qrItem = rectForIndex(indexFromItem(pqiviItem));
+        if (taken.Overlaps(qrItem)) {
+            QRect qrCell;
+            do {
+                qrCell = QRect(QPoint(iFreeCell % iColumns * qsCell.width(), iFreeCell / iColumns * qsCell.height()),
+                               qsCell);
+                ++iFreeCell;
+            } while (taken.Overlaps(qrCell));
+            qrItem.moveTopLeft(qrCell.topLeft() + QPoint((qsCell.width() - qrItem.width()) / 2, 0));
+            setPositionForIndex(qrItem.topLeft(), indexFromItem(pqiviItem));
         }
-        QRect qrCell;
-        do {
-            qrCell
-                = QRect(QPoint(iFreeCell % iColumns * qsCell.width(), iFreeCell / iColumns * qsCell.height()), qsCell);
-            ++iFreeCell;
-        } while (overlaps(qrCell));
-        qrItem.moveTopLeft(qrCell.topLeft() + QPoint((qsCell.width() - qrItem.width()) / 2, 0));
-        setPositionForIndex(qrItem.topLeft(), indexFromItem(pqiviItem));
-        qlTaken << qrItem;
+        taken.Add(qrItem);
     }
 }
 

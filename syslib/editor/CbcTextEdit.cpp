@@ -103,8 +103,6 @@ public:
     bool SaveToFile();
     // Runs the editor's operation when there is an editor.
     void ForwardToEditor(void (QTextEdit::*p_pmOperation)());
-    // The print settings of the text, for printing and the preview.
-    PageLoop::Settings PrintSettings() const;
     void CreateEditor();
 
     CbcTextEdit* q;
@@ -164,7 +162,7 @@ void CbcTextEdit::SetupFileActions()
                                      QKeySequence(), this, "filePrintPreview", nullptr, pqmMenu);
     connect(pqaPreview, &QAction::triggered, this, [this] {
         if (d->m_pqteEditor)
-            PageLoop::Preview(this, d->PrintSettings());
+            PageLoop::Preview(this, PageLoop::WindowPage(this, d->m_pqteEditor->toHtml()));
     });
     d->m_pqaFileExit = MakeAction(tr("Editor beenden"), QIcon(), tr("Editor Beenden"), QKeySequence(), this, "fileExit",
                                   nullptr, pqmMenu);
@@ -418,18 +416,7 @@ void CbcTextEdit::Private::FilePrint()
 {
     if (!m_pqteEditor)
         return;
-    PageLoop::PrintAfterDialog(q, PrintSettings(), false);
-}
-
-PageLoop::Settings CbcTextEdit::Private::PrintSettings() const
-{
-    PageLoop::Settings settings;
-    settings.m_uiMarginX = 72;
-    settings.m_uiMarginY = 72;
-    settings.m_qstrHtml = m_pqteEditor->toHtml();
-    settings.m_qfFont = PageLoop::PrintFont();
-    settings.m_qpPalette = q->palette();
-    return settings;
+    PageLoop::PrintAfterDialog(q, PageLoop::WindowPage(q, m_pqteEditor->toHtml()), false);
 }
 
 void CbcTextEdit::Private::FileExit()

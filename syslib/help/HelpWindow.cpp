@@ -375,17 +375,12 @@ void HelpWindow::Private::print()
 
 PageLoop::Settings HelpWindow::Private::PrintSettings() const
 {
-    PageLoop::Settings settings;
-    settings.m_uiMarginX = 72;
-    settings.m_uiMarginY = 72;
-    settings.m_qstrHtml = textBrowser->toHtml();
-    settings.m_qfFont = PageLoop::PrintFont();
+    PageLoop::Settings settings = PageLoop::WindowPage(q, textBrowser->toHtml());
     // Pictures and links of the page are found beside it.
     const QUrl qurlSource = shownSource;
     settings.m_qurlBase = qurlSource.isRelative() && !qurlSource.isEmpty()
         ? QUrl::fromLocalFile(QDir::current().absoluteFilePath(qurlSource.toString()))
         : qurlSource;
-    settings.m_qpPalette = q->palette();
     return settings;
 }
 

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QWidget>
 
 namespace
 {
@@ -54,6 +55,17 @@ QFont PageLoop::PrintFont()
 {
     QFont qfFont(QStringLiteral("times"), 10, QFont::Normal, false);
     return qfFont;
+}
+
+PageLoop::Settings PageLoop::WindowPage(const QWidget* p_pqwWindow, const QString& p_qstrHtml)
+{
+    Settings settings;
+    settings.m_uiMarginX = 72;
+    settings.m_uiMarginY = 72;
+    settings.m_qstrHtml = p_qstrHtml;
+    settings.m_qfFont = PrintFont();
+    settings.m_qpPalette = p_pqwWindow->palette();
+    return settings;
 }
 
 int PageLoop::Print(QPainter& p_painter, QPagedPaintDevice& p_device, const Settings& p_settings)

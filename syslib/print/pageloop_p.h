@@ -31,6 +31,10 @@ struct Settings
 // The print font: "times", 10 points, normal weight, upright.
 QFont PrintFont();
 
+// A window's page as its window prints it: an inch of margin all round, the
+// print font, the window's colours.
+Settings WindowPage(const QWidget* p_pqwWindow, const QString& p_qstrHtml);
+
 // Runs the loop on a painter that is painting on p_device (in full-page
 // mode, so that coordinates count from the paper's edge). Returns the
 // number of pages printed.

@@ -104,7 +104,12 @@ private Q_SLOTS:
                              "<title>Suche</title><p>Alpha beta alpha ALPHA</p><p>Kalibrierung der Waage</p>"));
         QVERIFY(Files::Write("latin1.html",
                              "<title>Gr\xfc\xdf"
-                             "e</title>")); // as older programs wrote
+                             "e</title><p>Gr\xfc\xdf"
+                             "e</p>")); // as older programs wrote
+        // Pages the search must pass by: a pipe that no one writes, a file beyond what a page may be.
+        QVERIFY(::mkfifo("hang.html", 0600) == 0);
+        QFile qfHuge("huge.html");
+        QVERIFY(qfHuge.open(QIODevice::WriteOnly) && qfHuge.seek(65 << 20) && qfHuge.write("riesig") == 6);
     }
     void init()
     {
@@ -302,6 +307,8 @@ private Q_SLOTS:
         QTest::newRow("case") << "WAAGE" << QStringList({"Suche"});
         QTest::newRow("every word") << "waage zebra" << QStringList();
         QTest::newRow("many pages") << "to" << QStringList({"A", "B", "C", "Start"});
+        QTest::newRow("Latin-1 page") << "grüße" << QStringList({"Grüße"});
+        QTest::newRow("page too large") << "riesig" << QStringList();
     }
     void searchAndPreview()
     {
@@ -311,7 +318,7 @@ private Q_SLOTS:
         const QList<QLineEdit*> qlFields = window.findChildren<QLineEdit*>();
         QLineEdit* pField = *std::find_if(qlFields.begin(), qlFields.end(),
                                           [](QLineEdit* p) { return p->placeholderText() == "Hilfe durchsuchen"; });
-        QTest::keyClicks(pField, query);
+        pField->insert(query); // as an input method hands over typed text, umlauts too
         QTest::keyClick(pField, Qt::Key_Return);
         auto* pResults = window.findChild<QDockWidget*>("searchResults")->findChild<QListWidget*>();
         QStringList qslFound = UiDriver::ItemTexts(pResults);
